@@ -1,0 +1,88 @@
+#include "platform/sim_devices.h"
+
+namespace tessal {
+
+QList<SerialDevice> SimSerialPorts::devices() {
+    QList<SerialDevice> list;
+    for (const auto& [name, port] : ports_)
+        list.append({name, port.devicePath});
+    return list;
+}
+
+SerialHandle SimSerialPorts::open(const QString& comName) {
+    auto it = ports_.find(comName);
+    if (it == ports_.end() || it->second.handle != kNoSerialPort)
+        return kNoSerialPort;
+    it->second.handle = nextHandle_++;
+    ++opens_;
+    return it->second.handle;
+}
+
+bool SimSerialPorts::modemStatus(SerialHandle handle, uint32_t* status) {
+    for (const auto& [name, port] : ports_) {
+        if (port.handle == handle && handle != kNoSerialPort) {
+            *status = port.status;
+            return true;
+        }
+    }
+    return false;
+}
+
+void SimSerialPorts::close(SerialHandle handle) {
+    for (auto& [name, port] : ports_) {
+        if (port.handle == handle)
+            port.handle = kNoSerialPort;
+    }
+}
+
+void SimSerialPorts::addDevice(const QString& comName, const QString& devicePath) {
+    ports_[comName].devicePath = devicePath;
+}
+
+void SimSerialPorts::setLines(const QString& comName, uint32_t status) {
+    ports_[comName].status = status;
+}
+
+void SimSerialPorts::setLinesAt(int64_t ms, const QString& comName, uint32_t status) {
+    loop_.at(ms, [this, comName, status] { setLines(comName, status); });
+}
+
+bool SimSerialPorts::isOpen(const QString& comName) const {
+    auto it = ports_.find(comName);
+    return it != ports_.end() && it->second.handle != kNoSerialPort;
+}
+
+void SimSpeech::speak(const QString& text) {
+    said_.push_back({text, loop_.now()});
+    loop_.sleep(int(text.size()) * msPerCharacter_);
+}
+
+void SimSimpleSounds::beep(int frequencyHz, int durationMs) {
+    beeps_.push_back({frequencyHz, durationMs, loop_.now()});
+    loop_.sleep(durationMs);
+}
+
+void SimSimpleSounds::messageBeep(MessageSound sound) {
+    notifications_.push_back({sound, loop_.now()});
+}
+
+QString SimDialogs::openFileName(const QString& folder, const QString& filter) {
+    openRequests_.push_back({folder, QString(), filter});
+    if (openAnswers_.empty())
+        return QString();
+    QString answer = openAnswers_.front();
+    openAnswers_.pop_front();
+    return answer;
+}
+
+QString SimDialogs::saveFileName(const QString& folder, const QString& proposedName,
+                                 const QString& filter) {
+    saveRequests_.push_back({folder, proposedName, filter});
+    if (saveAnswers_.empty())
+        return QString();
+    QString answer = saveAnswers_.front();
+    saveAnswers_.pop_front();
+    return answer;
+}
+
+} // namespace tessal

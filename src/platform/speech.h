@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace tessal {
+
+// Speaks a text and returns when it has been said; the window does not repaint meanwhile.
+// Latin text is read as English letter names; kana with the Japanese voice.
+class Speech {
+public:
+    virtual ~Speech() = default;
+    virtual void speak(const QString& text) = 0;
+};
+
+} // namespace tessal

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace tessal {
+
+// The sound unit: three outputs, each with its own buffer and device.
+//  - listening: one character at a time, played to its end while messages are processed;
+//  - keyer: a stacked string, started and left playing;
+//  - sidetone: one second looped for ever, switched by overwriting its samples.
+// All calls come from the UI thread.
+class TessalLib {
+public:
+    explicit TessalLib(Platform& platform) : platform_(platform) {}
+    ~TessalLib();
+    TessalLib(const TessalLib&) = delete;
+    TessalLib& operator=(const TessalLib&) = delete;
+
+    int64_t MakeListenWave(const QString& tones, int frequencyHz, int amplitude, int dotMs,
+                           int dashMs);
+    int64_t MakeKeyerWave(const QString& tones, int frequencyHz, int amplitude, int dotMs,
+                          int dashMs);
+    void PlayListenWave(int closingPauseMs);
+    void PlayKeyerWave();
+    // Throws TessalError with the failing step's text.
+    bool InitSidetone(int frequencyHz, int amplitude);
+    void SidetoneOn();
+    void SidetoneOff();
+
+    // Queues the loop header on the sidetone device; throws "Failed to write wave data.".
+    void StartSidetoneLoop();
+    // Pause, stop, unprepare and close the sidetone device.
+    void CloseSidetone();
+    // Stop, unprepare and close the keyer device once its sound has ended (the stacking key).
+    void CloseKeyerDevice();
+    // Stop, unprepare and close all three devices; failures are ignored.
+    void CloseAll();
+    void SetSidetoneVolume(uint32_t volume);
+
+    // 0 when idle; the step (1 to 7) of PlayListenWave while it runs.
+    int ListenWaveState() const { return listenWaveState_; }
+    bool sidetoneOpen() const { return sidetoneDevice_ != 0; }
+    const std::vector<int16_t>& listenBuffer() const { return listenBuffer_; }
+    const std::vector<int16_t>& keyerBuffer() const { return keyerBuffer_; }
+    // The device failed once and sound goes on silently; the failure has been reported.
+    bool silent() const { return silent_; }
+
+private:
+    struct Output {
+        WaveHandle device = 0;
+        WaveHeader header;
+    };
+    void closeOutput(Output& output);
+    bool keyerStillPlaying();
+    void waitSilently(int64_t durationMs);
+
+    Platform& platform_;
+    std::vector<int16_t> listenBuffer_;
+    std::vector<int16_t> keyerBuffer_;
+    std::vector<int16_t> loopBuffer_;
+    std::vector<int16_t> toneSecond_;
+    std::vector<int16_t> silentSecond_;
+    Output listen_;
+    Output keyer_;
+    WaveHandle sidetoneDevice_ = 0;
+    WaveHeader sidetoneHeader_;
+    int listenWaveState_ = 0;
+    int64_t listenDurationMs_ = 0;
+    bool silent_ = false;
+};
+
+} // namespace tessal
