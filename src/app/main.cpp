@@ -1,6 +1,6 @@
-#include "app/shutdown_signals.h"
 #include "app/tessal_form.h"
 #include "platform/qt_platform.h"
+#include "platform/shutdown_signals.h"
 
 #include <QApplication>
 
@@ -10,8 +10,12 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         tessal::TTessalForm form(platform);
-        // SIGTERM, SIGINT and SIGHUP end the run like closing the window, so settings are saved.
-        tessal::ShutdownSignals signals(&app);
+        // Ending the desktop session or Ctrl+C closes the window like the window manager does,
+        // so the destruction sequence saves the settings.
+        tessal::ShutdownSignals signals([&form] {
+            form.close();
+            QApplication::quit();
+        });
         form.show();
         status = app.exec();
     }

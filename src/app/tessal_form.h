@@ -98,6 +98,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildControls();
+
     Platform& platform_;
     TessalLib sound_;
     bool destroyed_ = false;

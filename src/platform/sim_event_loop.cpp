@@ -92,9 +92,13 @@ void SimEventLoop::processMessages() {
         checkStall();
 }
 
-void SimEventLoop::sleep(int ms) { nowUs_ += int64_t(std::max(ms, 0)) * 1000; }
+void SimEventLoop::sleep(int ms) {
+    nowUs_ += int64_t(std::max(ms, 0)) * 1000;
+}
 
-QDateTime SimEventLoop::localNow() { return start_.addMSecs(nowUs_ / 1000); }
+QDateTime SimEventLoop::localNow() {
+    return start_.addMSecs(nowUs_ / 1000);
+}
 
 void SimEventLoop::runFor(int64_t ms) {
     const int64_t end = nowUs_ + ms * 1000;

@@ -39,7 +39,9 @@ public:
 
     EventId at(int64_t ms, std::function<void()> action);
     EventId atUs(int64_t us, std::function<void()> action);
-    EventId after(int64_t ms, std::function<void()> action) { return atUs(nowUs_ + ms * 1000, std::move(action)); }
+    EventId after(int64_t ms, std::function<void()> action) {
+        return atUs(nowUs_ + ms * 1000, std::move(action));
+    }
     void cancel(const EventId& id) { events_.erase(id); }
     bool pending(const EventId& id) const { return events_.count(id) != 0; }
 
@@ -48,7 +50,9 @@ public:
     void setGuard(Guard guard) { guard_ = std::move(guard); }
     // A wait that sees nothing happen for this long is a test that would hang: it is stopped.
     void setStallLimitMs(int64_t ms) { stallLimitUs_ = ms * 1000; }
-    void setStallHandler(std::function<void(const QString&)> handler) { onStall_ = std::move(handler); }
+    void setStallHandler(std::function<void(const QString&)> handler) {
+        onStall_ = std::move(handler);
+    }
 
 private:
     bool dispatchDue();

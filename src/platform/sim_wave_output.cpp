@@ -70,7 +70,8 @@ WaveResult SimWaveOutput::write(WaveHandle handle, WaveHeader* header) {
     voice.startUs = loop_.now();
     voice.looping = header->looping();
     voice.volume = device->volume;
-    voice.segments.push_back({loop_.now(), std::vector<int16_t>(header->data, header->data + header->sampleCount())});
+    voice.segments.push_back(
+        {loop_.now(), std::vector<int16_t>(header->data, header->data + header->sampleCount())});
     if (!voice.looping) {
         voice.endUs = voice.startUs + Tape::usAt(int64_t(header->sampleCount()));
         loop_.atUs(voice.endUs, [] {}); // the voice's end wakes the loop
@@ -140,7 +141,9 @@ void SimWaveOutput::overwriteLooped(WaveHeader* header, const int16_t* samples, 
             continue;
         Tape::Voice& voice = tape_.voices()[std::size_t(device.voice)];
         if (voice.looping && loop_.now() < voice.endUs)
-            voice.segments.push_back({loop_.now(), std::vector<int16_t>(header->data, header->data + header->sampleCount())});
+            voice.segments.push_back(
+                {loop_.now(),
+                 std::vector<int16_t>(header->data, header->data + header->sampleCount())});
     }
 }
 

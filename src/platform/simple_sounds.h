@@ -3,7 +3,13 @@
 namespace tessal {
 
 // The two notification sounds the judgement uses, named as the classic API names its flags.
-enum class MessageSound : unsigned { Ok = 0x00000000u, Asterisk = 0x00000040u, Exclamation = 0x00000030u, Hand = 0x00000010u, Question = 0x00000020u };
+enum class MessageSound : unsigned {
+    Ok = 0x00000000u,
+    Asterisk = 0x00000040u,
+    Exclamation = 0x00000030u,
+    Hand = 0x00000010u,
+    Question = 0x00000020u
+};
 
 class SimpleSounds {
 public:

@@ -21,16 +21,16 @@ std::vector<int16_t> Tape::render(int64_t fromUs, int64_t toUs) const {
             if (segment.samples.empty())
                 continue;
             const int64_t segStart = std::max(voiceStart, sampleAt(segment.atUs));
-            int64_t segEnd = s + 1 < voice.segments.size()
-                                 ? sampleAt(voice.segments[s + 1].atUs)
-                                 : voiceEnd;
+            int64_t segEnd =
+                s + 1 < voice.segments.size() ? sampleAt(voice.segments[s + 1].atUs) : voiceEnd;
             if (!voice.looping)
                 segEnd = std::min<int64_t>(segEnd, voiceStart + int64_t(segment.samples.size()));
             segEnd = std::min(segEnd, voiceEnd);
             const int64_t size = int64_t(segment.samples.size());
             for (int64_t n = std::max(segStart, first); n < std::min(segEnd, last); ++n) {
                 const int64_t offset = n - voiceStart;
-                const int16_t value = segment.samples[std::size_t(voice.looping ? offset % size : offset)];
+                const int16_t value =
+                    segment.samples[std::size_t(voice.looping ? offset % size : offset)];
                 mix[std::size_t(n - first)] += gain == 1.0 ? value : int32_t(value * gain);
             }
         }

@@ -35,7 +35,9 @@ public:
     };
 
     static int64_t sampleAt(int64_t us) { return us * kSampleRate / 1'000'000; }
-    static int64_t usAt(int64_t sample) { return (sample * 1'000'000 + kSampleRate - 1) / kSampleRate; }
+    static int64_t usAt(int64_t sample) {
+        return (sample * 1'000'000 + kSampleRate - 1) / kSampleRate;
+    }
 
     std::vector<Voice>& voices() { return voices_; }
     const std::vector<Voice>& voices() const { return voices_; }

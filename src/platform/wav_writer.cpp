@@ -59,7 +59,9 @@ WavWriter::WavWriter(const QString& path, int samplesPerSecond)
     failed_ = std::fwrite(header.data(), 1, header.size(), file_) != header.size();
 }
 
-WavWriter::~WavWriter() { close(); }
+WavWriter::~WavWriter() {
+    close();
+}
 
 void WavWriter::append(std::span<const int16_t> samples) {
     if (!file_)

@@ -9,8 +9,8 @@ namespace tessal {
 // messages and tests speak of the same codes.
 enum class WaveResult : int {
     Ok = 0,
-    Error = 1,        // unspecified failure
-    BadDevice = 2,    // no device could be opened
+    Error = 1,     // unspecified failure
+    BadDevice = 2, // no device could be opened
     InvalidHandle = 5,
     StillPlaying = 33 // unprepare while the device still reads the header
 };

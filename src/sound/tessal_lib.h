@@ -46,8 +46,6 @@ public:
     bool sidetoneOpen() const { return sidetoneDevice_ != 0; }
     const std::vector<int16_t>& listenBuffer() const { return listenBuffer_; }
     const std::vector<int16_t>& keyerBuffer() const { return keyerBuffer_; }
-    // The device failed once and sound goes on silently; the failure has been reported.
-    bool silent() const { return silent_; }
 
 private:
     struct Output {
@@ -55,7 +53,6 @@ private:
         WaveHeader header;
     };
     void closeOutput(Output& output);
-    bool keyerStillPlaying();
     void waitSilently(int64_t durationMs);
 
     Platform& platform_;
@@ -69,8 +66,8 @@ private:
     WaveHandle sidetoneDevice_ = 0;
     WaveHeader sidetoneHeader_;
     int listenWaveState_ = 0;
-    int64_t listenDurationMs_ = 0;
-    bool silent_ = false;
+    bool listenFailureReported_ = false;
+    bool keyerFailureReported_ = false;
 };
 
 } // namespace tessal

@@ -9,7 +9,12 @@ namespace tessal {
 inline constexpr int kSampleRate = 44100;
 
 // floor(44100 * ms / 1000): the sample count of `ms` milliseconds.
-inline int64_t samplesForMs(int64_t ms) { return kSampleRate * ms / 1000; }
+inline int64_t samplesForMs(int64_t ms) {
+    return kSampleRate * ms / 1000;
+}
+
+// A synthesized value as a 16-bit sample: rounded half to even, clamped to the sample range.
+int16_t sampleFromValue(double value);
 
 // round(sin(i * 2pi * f / 44100) * A), rounding half to even, for i = 0 .. count-1.
 void appendSine(std::vector<int16_t>& out, int64_t count, int frequencyHz, int amplitude);

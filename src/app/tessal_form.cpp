@@ -1,0 +1,91 @@
+#include "app/tessal_form.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QPalette>
+
+namespace tessal {
+
+TTessalForm::TTessalForm(Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      platform_(platform), sound_(platform) {
+    setObjectName(QStringLiteral("TessalForm"));
+    setWindowTitle(QStringLiteral("Tessal Morse Trainer"));
+    setFixedSize(kClientWidth, kClientHeight);
+    QPalette navy = palette();
+    navy.setColor(QPalette::Window, QColor(0x00, 0x00, 0x80));
+    setPalette(navy);
+    setAutoFillBackground(true);
+    buildControls();
+    platform_.guarded([this] { FormCreate(); });
+}
+
+TTessalForm::~TTessalForm() {
+    FormDestroy();
+}
+
+QString TTessalForm::settingsPathForExecutable() const {
+    const QString executable = platform_.executablePath();
+    const QFileInfo info(executable);
+    const QString name = info.fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString base = dot > 0 ? name.left(dot) : name;
+    return info.path() + u'/' + base + QStringLiteral(".ini");
+}
+
+void TTessalForm::FormCreate() {
+    CurrentDir = platform_.workingDirectory();
+    INI_FILE = settingsPathForExecutable();
+    LoadSettings();
+    WaveReady = 0;
+    StrEnd = -1;
+    RUNFlag = 0;
+    ComEnable = 0;
+    hComm = kNoSerialPort;
+    StackStrList.clear();
+    MorseStrList.clear();
+    STMorseStrList.clear();
+    Dictionaries = MorseDictionaries{};
+    LoadDictionaries();
+}
+
+void TTessalForm::FormDestroy() {
+    if (destroyed_)
+        return;
+    destroyed_ = true;
+    CloseSound();
+    ComEnable = 0;
+    // The serial poll loop runs inside message processing; it closes the port once it sees
+    // ComEnable off.
+    while (hComm != kNoSerialPort)
+        platform_.loop().processMessages();
+    INI_FILE = settingsPathForExecutable();
+    SaveSettings();
+}
+
+void TTessalForm::CloseBtnMouseDown() {
+    ComEnable = 0;
+}
+
+void TTessalForm::CloseBtnMouseUp() {
+    CloseSound();
+    INI_FILE = settingsPathForExecutable();
+    SaveSettings();
+    close();
+}
+
+void TTessalForm::CloseSound() {
+    if (WaveReady == 0)
+        return;
+    sound_.CloseAll();
+    WaveReady = 0;
+}
+
+void TTessalForm::closeEvent(QCloseEvent* event) {
+    // A window-manager close must also end a running serial poll loop, or the event loop
+    // never gets back to quit.
+    ComEnable = 0;
+    event->accept();
+}
+
+} // namespace tessal
