@@ -172,6 +172,7 @@ private:
     int FTag = 0;
     bool fgMouseDown = false;
     bool fgParent = false;
+    bool clickArmed_ = false; // the left button went down here; releasing inside clicks
     bool mouseInside_ = false;
     QPointer<QWidget> escapeWindow_;
 };
