@@ -1,5 +1,7 @@
 #include "app/tessal_form.h"
 
+#include "listening/report_pane.h"
+
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QPalette>
@@ -38,6 +40,9 @@ void TTessalForm::FormCreate() {
     INI_FILE = settingsPathForExecutable();
     LoadSettings();
     WaveReady = 0;
+    REdit1->clearLines();
+    REdit2->clearLines();
+    REdit3->clearLines();
     StrEnd = -1;
     RUNFlag = 0;
     ComEnable = 0;
@@ -45,6 +50,9 @@ void TTessalForm::FormCreate() {
     StackStrList.clear();
     MorseStrList.clear();
     STMorseStrList.clear();
+    PaintGradientImages();
+    PC1_Page = 100;
+    SwitchCategory(0);
     Dictionaries = MorseDictionaries{};
     LoadDictionaries();
 }
