@@ -18,12 +18,20 @@ TTessalForm::TTessalForm(Platform& platform, QWidget* parent)
     navy.setColor(QPalette::Window, QColor(0x00, 0x00, 0x80));
     setPalette(navy);
     setAutoFillBackground(true);
+    buildTimers();
     buildControls();
+    buildFeatureControls();
     platform_.guarded([this] { FormCreate(); });
 }
 
 TTessalForm::~TTessalForm() {
     FormDestroy();
+}
+
+void TTessalForm::buildTimers() {
+    MSTimer = platform_.createTimer();
+    MSTimer->setOnTimer([this] { MorseTimerON(); });
+    TakingInterValTimer = platform_.createTimer();
 }
 
 QString TTessalForm::settingsPathForExecutable() const {

@@ -8,10 +8,17 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <array>
+#include <functional>
 #include <memory>
+#include <vector>
 
+class QAction;
 class QColor;
+class QComboBox;
 class QLabel;
+class QMenu;
+class QSlider;
 class QStackedWidget;
 
 namespace tessal {
@@ -42,6 +49,13 @@ public:
     void CloseBtnMouseUp();
     void CloseSound();
     QString settingsPathForExecutable() const;
+    // Connects a signal to a handler that runs the way the platform runs every event handler:
+    // an error escaping it is shown in a message box and the program goes on.
+    template <class Sender, class Signal, class Handler>
+    void onSignal(Sender* sender, Signal signal, Handler handler) {
+        QObject::connect(sender, signal, this,
+                         [this, handler] { platform_.guarded(std::function<void()>(handler)); });
+    }
     QString CurrentDir;
     int PC1_Page = 100;
     QString INI_FILE;
@@ -124,38 +138,165 @@ public:
     MorseDictionaries Dictionaries;
 
     // === conversion test panel
+    void buildConversionPanel();
+    void ConvModeBtnON(TgdButton* sender);
+    void ConvModeApply(int mode);
+    void StrConvFunction();
+    // `key` is the Qt key released in ConvEdit.
+    void ConvEditKeyUp(int key);
+    void CnvCLSBtnClick();
+    void SoundPlayBtnClick();
     int ConvMode = 0;
     QString TestMorseCode;
+    QLabel* Label9 = nullptr;
+    TgdButton* Mode0Btn = nullptr;
+    TgdButton* Mode1Btn = nullptr;
+    TgdButton* Mode2Btn = nullptr;
+    QLineEdit* ConvEdit = nullptr;
+    TgdButton* CnvCLSBtn = nullptr;
+    TgdButton* ConvBtn = nullptr;
+    TgdButton* SoundPlayBtn = nullptr;
+    QLabel* ConvResultLabel = nullptr;
 
     // === sound setup
+    void buildSoundSetupControls();
+    void SoundSelectCBoxChange();
     void SoundCodeApply();
+    void SoundSelectApply(int code1, int code2);
     void VolumeApply();
+    void ListeningVolTBarChange();
+    void KeyVolTBarChange();
+    void OpenKeyerSound();
+    void KeyToneOn();
+    void KeyToneOff();
+    void SoundSetUpBtnClick();
+    void ConvertBtnMouseDown();
+    void ConvertBtnMouseUp();
+    void SoundResetBtnON();
+    void BeepTestBtnClick();
+    QComboBox* SoundSelectCBox1 = nullptr;
+    QComboBox* SoundSelectCBox2 = nullptr;
+    QSlider* ListeningVolTBar = nullptr;
+    QSlider* KeyVolTBar = nullptr;
+    TgdButton* SoundSetUpBtn = nullptr;
+    TgdButton* SoundTestBtn = nullptr;
+    QMenu* SoundPMenu = nullptr;
+    QAction* SoundPMenu1 = nullptr;
+    QAction* SoundTest1 = nullptr;
     int Frequency1 = 1000, Frequency2 = 1000, SoundCode1 = 3, SoundCode2 = 3, Duration1 = 1000;
     int Volume1 = 50, Volume2 = 50, Volume_1 = 15000, Volume_2 = 15000;
     int WaveReady = 0;
 
     // === listening: sequencer
-    int SpeedWPS = 10, DashTime = 0, DotTime = 0, StrDelay = 2;
+    int PlayText(const QString& text);
+    void MorseTimerON();
+    void MorsePlayEnd();
+    void PlayButtonsReset();
+    void PlayBtnON();
+    void PauseBtnON();
+    void StopBtnON();
+    void SpeedSelectBtnClick(TgdButton* sender);
+    void SpeedSelect(int index);
+    bool SpeedWPSApply(int wpm);
+    void DelayTimeCBoxChange();
+    void StrDelayApply();
+    void StringBtnClick();
+    void StringFlagApply();
+    void CodeBtnClick();
+    void CodeFlagApply();
+    void buildSequencerControls();
+    int SpeedWPS = 10, DashTime = 280, DotTime = 80, StrDelay = 2;
     int RUNFlag = 0, StrEnd = -1, StringFlag = -1, CodeFlag = -1;
-    QStringList MorseStrList;
+    int MorseStrCount = 0, MorsePauseFlag = 0;
+    QStringList MorseStrList, StringStrList;
+    std::unique_ptr<IntervalTimer> MSTimer;
+    TgdButton* PlayBtn = nullptr;
+    TgdButton* PauseBtn = nullptr;
+    TgdButton* StopBtn = nullptr;
+    TgdButton* StringBtn = nullptr;
+    TgdButton* CodeBtn = nullptr;
+    std::vector<TgdButton*> SpeedBtns; // Speed1Btn..Speed6Btn
+    QLabel* StringLabel = nullptr;
+    QLabel* CodeLabel = nullptr;
+    QLabel* SpeedSelectLabel = nullptr;
+    QLabel* ListenModeLabel = nullptr;
+    QLabel* DelayTimeLabel = nullptr;
+    QComboBox* DelayTimeCBox = nullptr;
 
     // === listening: basic course
+    void RandomModePlay();
+    void RandomBaseChangeBtnON(TgdButton* sender);
+    void RandomBaseModeApply();
+    void LengthSelectBtnClick(TgdButton* sender);
+    void RandomLengthApply();
+    void RepeBtnClick(TgdButton* sender);
+    void RepeCountApply();
+    // False (and the user told why) when the chosen class cannot supply a question.
+    bool MakeQuestionString();
+    void NEWBtnClick();
+    void RandomModeQestionStringBtnClick();
+    void buildBasicCourseControls();
     int QTypeMode = 1, RandomBaseMode = 0, RandomLength = 1, RepeCount = 3;
+    QString QuestionString;
+    QLabel* RandomStringLabel = nullptr;
     int AddNumFlag = 0, AddSymFlag = 0, guideFlag = 0;
+    QWidget* QuestionPanel = nullptr;
+    QLabel* Label23 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label25 = nullptr;
+    QLabel* Label8 = nullptr;
+    std::vector<TgdButton*> ClassBtns;  // AlphabetBtn, NihongoBtn, NumBtn, SymbolBtn, QCodeBtn
+    std::vector<TgdButton*> LengthBtns; // Length_1..Length_5
+    std::vector<TgdButton*> RepeBtns;   // RepeBtn1..RepeBtn5
+    TgdButton* RandomModeQestionStringBtn = nullptr;
+    TgdButton* NEWBtn = nullptr;
+    TgdButton* TakingBTN = nullptr;
 
     // === listening: answer judgement
+    void AnswerPanelSetup();
+    void AnsEdit2Change();
+    void CharJudge(const QString& typed);
+    void QCodeAnswerCheck();
+    void AnsEditKeyUp(int key);
+    void JudgeBtnClick();
+    void AnswerJudge();
+    void buildAnswerControls();
+    QString QuestionString2;
+    int QCount = 0, ACount = 1;
+    std::array<QLabel*, 5> APanel{};      // answer slots, filled from APanelBoxes by each play
+    std::array<QLabel*, 5> APanelBoxes{}; // APanel0..APanel4
+    QLabel* Label38 = nullptr;
+    QLabel* JudgeLabel = nullptr;
+    QLineEdit* AnsEdit2 = nullptr;
+    QLabel* Label24 = nullptr;
+    QLineEdit* AnsEdit = nullptr;
+    TgdButton* JudgeBtn = nullptr;
 
     // === listening: talking mode
     int TalkingMode = 0, TalkingIT = 1, TalkingRepCount = 1, TIContiFlag = 0;
+    int TRepCurrCount = 0, TITimerCount = 0;
+    std::unique_ptr<IntervalTimer> TakingInterValTimer;
 
     // === listening: text file
     QString FDefaultFolder;
     int FilePlayMode = 0;
 
     // === listening: free string
+    void FreeStringPlay();
+    void EnableBtn1Click(TgdButton* sender);
+    void EnableNoApply();
+    void CLSBtnClick();
+    void ClsBtn2Click();
+    void FreeEdit1EnableApply();
+    void buildFreeStringControls();
     int FreeEdit1Enable = 0, EnableNo = 0;
+    QString OLDString;
     QLineEdit* FreeEdit1 = nullptr;
     QLineEdit* FreeEdit2 = nullptr;
+    TgdButton* CLSBtn = nullptr;
+    TgdButton* ClsBtn2 = nullptr;
+    TgdButton* EnableBtn1 = nullptr;
+    TgdButton* EnableBtn2 = nullptr;
 
     // === listening: report panes
     void AddREdit1Line(const QString& text, const QColor& colour);
@@ -205,6 +346,9 @@ protected:
 
 private:
     void buildControls();
+    void buildTimers();
+    // The controls of each listening, keyer and operation feature, after the frame exists.
+    void buildFeatureControls();
     void buildTopBars();
     void buildListeningPage();
     void buildKeyerPage();

@@ -15,7 +15,7 @@ struct ButtonSpec {
     QString caption;
     int tag = 0;
     QRect geometry;
-    QString hint;
+    QString hint = {};
     QString captionB = {};
 };
 
@@ -25,7 +25,7 @@ inline const QColor kButtonGradientEnd{0x00, 0x00, 0x80};
 inline const QColor kButtonCaptionColor{0xFF, 0xFF, 0xFF};
 
 // A bsRoundRect button with the window's colours and font, named, captioned, tagged, placed and
-// hinted from the spec.
+// hinted as its row says.
 TgdButton* makeButton(QWidget* parent, const ButtonSpec& spec);
 
 // A button whose clicks go to a handler of the receiver.

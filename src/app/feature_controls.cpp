@@ -1,0 +1,14 @@
+#include "app/tessal_form.h"
+
+namespace tessal {
+
+void TTessalForm::buildFeatureControls() {
+    buildSequencerControls();
+    buildBasicCourseControls();
+    buildAnswerControls();
+    buildFreeStringControls();
+    buildSoundSetupControls();
+    buildConversionPanel();
+}
+
+} // namespace tessal

@@ -1,0 +1,117 @@
+#include "app/frame_widgets.h"
+#include "app/tessal_form.h"
+#include "listening/speed_table.h"
+#include "widgets/gd_button.h"
+
+#include <QLabel>
+
+namespace tessal {
+namespace {
+
+constexpr int kFirstUnitDelayMs = 50;
+constexpr int kClosingPauseMs = 75;
+const QString kPauseUnit = QStringLiteral(" ");
+
+} // namespace
+
+int TTessalForm::PlayText(const QString& text) {
+    if (MorseStrCount != 0 && MorsePauseFlag == 0)
+        return 0;
+    if (MorsePauseFlag != 0) {
+        MorsePauseFlag = 0;
+        MSTimer->setInterval(kFirstUnitDelayMs);
+        MSTimer->setEnabled(true);
+        return 0;
+    }
+    MorseStrList.clear();
+    StringStrList.clear();
+    bool inGroup = false;
+    QString group;
+    for (QChar c : text) {
+        if (c == u'<')
+            inGroup = true;
+        if (!inGroup) {
+            const QString code = ConvertMorse(QString(c), 2);
+            MorseStrList.append(code.isEmpty() ? kPauseUnit : code);
+            StringStrList.append(code.isEmpty() ? kPauseUnit : QString(c));
+            continue;
+        }
+        group += c;
+        if (c == u'>') {
+            inGroup = false;
+            const QString code = ConvertMorse(group, 2);
+            MorseStrList.append(code.isEmpty() ? kPauseUnit : code);
+            StringStrList.append(code.isEmpty() ? u'?' + group + u'?' : group);
+            group.clear();
+        }
+    }
+    MSTimer->setInterval(kFirstUnitDelayMs);
+    MSTimer->setEnabled(true);
+    return -1;
+}
+
+void TTessalForm::MorseTimerON() {
+    MSTimer->setEnabled(false);
+    if (sound_.ListenWaveState() != 0) {
+        // A character is still sounding: this tick came from inside its play.
+        MSTimer->setInterval(DotTime);
+        MSTimer->setEnabled(true);
+        return;
+    }
+    if (MorsePauseFlag != 0)
+        return;
+    if (MorseStrCount >= MorseStrList.size()) {
+        MSTimer->setEnabled(false);
+        MorseStrCount = 0;
+        if (TalkingMode != 0) {
+            TakingInterValTimer->setInterval(1000);
+            TakingInterValTimer->setEnabled(true);
+        } else {
+            RUNFlag = 0;
+            MorsePlayEnd();
+        }
+        return;
+    }
+    const int i = MorseStrCount;
+    const QString code = MorseStrList.at(i);
+    StringLabel->setText(StringStrList.value(i));
+    CodeLabel->setText(codeDisplayForm(code, QChar(0x30FC)));
+    ++MorseStrCount;
+    if (code == kPauseUnit) {
+        MSTimer->setInterval(DashTime * StrDelay);
+        MSTimer->setEnabled(true);
+        return;
+    }
+    const int64_t unitMs = sound_.MakeListenWave(code, Frequency1, Volume_1, DotTime, DashTime);
+    platform_.loop().sleep(DashTime);
+    MSTimer->setInterval(int(unitMs));
+    MSTimer->setEnabled(true);
+    sound_.PlayListenWave(kClosingPauseMs);
+}
+
+void TTessalForm::MorsePlayEnd() {
+    // A running contact takes the end of its transmission over: BeginQSOReplyWait belongs
+    // here once the operation page exists.
+    if (QTypeMode == 1) {
+        // Text-file "Through" runs go on with the next line here once text files are played.
+        PlayButtonsReset();
+        AddREdit1Line(QuestionString, kWhite);
+        return;
+    }
+    PlayButtonsReset();
+    if (QTypeMode != 0)
+        return;
+    if (RandomBaseMode == 4)
+        QCodeAnswerCheck();
+    else
+        AnswerPanelSetup();
+}
+
+void TTessalForm::PlayButtonsReset() {
+    PlayBtn->setMark(kBlue);
+    PauseBtn->setMark(kBlue);
+    StopBtn->setMark(kBlue);
+    RUNFlag = 0;
+}
+
+} // namespace tessal

@@ -1,0 +1,64 @@
+#include "app/frame_widgets.h"
+#include "app/tessal_form.h"
+#include "listening/speed_table.h"
+#include "widgets/gd_button.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+namespace tessal {
+void TTessalForm::SpeedSelectBtnClick(TgdButton* sender) {
+    SpeedSelect(sender->Tag());
+}
+
+void TTessalForm::SpeedSelect(int index) {
+    for (TgdButton* button : SpeedBtns)
+        button->setMark(kBlue);
+    const auto row = speedRowForIndex(index);
+    if (!row)
+        return;
+    SpeedBtns[std::size_t(row->index - 1)]->setMark(kAqua);
+    SpeedWPS = row->wpm;
+    DotTime = row->dotMs;
+    DashTime = row->dashMs;
+    ListenModeLabel->setText(QStringLiteral("Listening Speed : %1WPM").arg(row->wpm));
+}
+
+bool TTessalForm::SpeedWPSApply(int wpm) {
+    const auto row = speedRowForWpm(wpm);
+    if (!row)
+        return false;
+    SpeedSelect(row->index);
+    return true;
+}
+
+void TTessalForm::DelayTimeCBoxChange() {
+    StrDelay = DelayTimeCBox->currentIndex() + 1;
+}
+
+void TTessalForm::StrDelayApply() {
+    const QSignalBlocker quiet(DelayTimeCBox);
+    DelayTimeCBox->setCurrentIndex(StrDelay - 1);
+}
+
+void TTessalForm::StringBtnClick() {
+    StringFlag = StringFlag != 0 ? 0 : -1;
+    StringFlagApply();
+}
+
+void TTessalForm::StringFlagApply() {
+    StringBtn->setMark(StringFlag != 0 ? kYellow : kBlue);
+    StringLabel->setVisible(StringFlag != 0);
+}
+
+void TTessalForm::CodeBtnClick() {
+    CodeFlag = CodeFlag != 0 ? 0 : -1;
+    CodeFlagApply();
+}
+
+void TTessalForm::CodeFlagApply() {
+    CodeBtn->setMark(CodeFlag != 0 ? kYellow : kBlue);
+    CodeLabel->setVisible(CodeFlag != 0);
+}
+
+} // namespace tessal
