@@ -1,0 +1,99 @@
+#include "app/frame_widgets.h"
+#include "app/tessal_form.h"
+#include "listening/judgement.h"
+#include "widgets/button_factory.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QValidator>
+#include <functional>
+
+namespace tessal {
+namespace {
+
+// Upper-cases whatever is typed, as the answer field shows letters the way they are keyed.
+class UpperCaseValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*pos*/) const override {
+        for (QChar& c : input)
+            c = c.toUpper();
+        return Acceptable;
+    }
+};
+
+// Reports the release of a key: QLineEdit itself only tells about presses.
+class KeyUpFilter : public QObject {
+public:
+    KeyUpFilter(QObject* parent, std::function<void(int key)> onKeyUp)
+        : QObject(parent), onKeyUp_(std::move(onKeyUp)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (!key->isAutoRepeat())
+                onKeyUp_(key->key());
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void(int key)> onKeyUp_;
+};
+
+QLineEdit* makeAnswerEdit(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                          const QColor& textColour, int pixelSize) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(geometry);
+    edit->setFont(formFont(pixelSize));
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, kNavy);
+    palette.setColor(QPalette::Text, textColour);
+    edit->setPalette(palette);
+    return edit;
+}
+
+} // namespace
+
+void TTessalForm::buildAnswerControls() {
+    Label38 = makeLabel(AnsPanel2, {"Label38", QStringLiteral("Answer"), {10, 6, 80, 22}});
+    AnsEdit2 =
+        makeAnswerEdit(AnsPanel2, "AnsEdit2", QStringLiteral("X"), {10, 32, 56, 56}, kAqua, 32);
+    AnsEdit2->setAlignment(Qt::AlignCenter);
+    AnsEdit2->setMaxLength(1);
+    AnsEdit2->setValidator(new UpperCaseValidator(AnsEdit2));
+    onSignal(AnsEdit2, &QLineEdit::textChanged, [this] { AnsEdit2Change(); });
+    for (size_t k = 0; k < APanelBoxes.size(); ++k) {
+        const QByteArray name = "APanel" + QByteArray::number(qulonglong(k));
+        QLabel* box = makeLabel(AnsPanel2, {name.constData(),
+                                            QStringLiteral("X"),
+                                            {90 + 58 * int(k), 32, 50, 50},
+                                            kNavy,
+                                            30,
+                                            QString(),
+                                            Qt::AlignCenter});
+        paintAnswerBox(box, kHotLightBlue);
+        APanelBoxes[k] = box;
+    }
+    APanel = APanelBoxes;
+    JudgeLabel = makeLabel(
+        AnsPanel2, {"JudgeLabel", QStringLiteral("Get started"), {390, 40, 200, 34}, kLime, 22});
+
+    Label24 = makeLabel(AnsPanel, {"Label24", QStringLiteral("Answer"), {10, 6, 80, 22}});
+    AnsEdit = makeAnswerEdit(AnsPanel, "AnsEdit", QStringLiteral("AnsEdit"), {10, 36, 300, 34},
+                             kLime, 20);
+    AnsEdit->installEventFilter(new KeyUpFilter(
+        AnsEdit, [this](int key) { platform_.guarded([this, key] { AnsEditKeyUp(key); }); }));
+    JudgeBtn = makeButton(AnsPanel, {"JudgeBtn",
+                                     QStringLiteral("Judgement"),
+                                     0,
+                                     {330, 38, 110, 30},
+                                     QStringLiteral("答え合わせ開始")});
+    JudgeBtn->hide();
+    onSignal(JudgeBtn, &TgdButton::clicked, [this] { JudgeBtnClick(); });
+}
+
+} // namespace tessal
