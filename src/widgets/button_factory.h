@@ -14,7 +14,7 @@ struct ButtonSpec {
     const char* name;
     QString caption;
     int tag = 0;
-    QRect geometry;
+    QRect geometry = {};
     QString hint = {};
     QString captionB = {};
 };

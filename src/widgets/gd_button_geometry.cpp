@@ -21,6 +21,35 @@ int cornerInset(int row, double radius) {
     return std::max(0, static_cast<int>(std::ceil(radius - dx - 0.5)));
 }
 
+struct RowSpan {
+    int left = 0;
+    int right = 0; // one past the last pixel
+};
+
+std::vector<RowSpan> roundedRowSpans(QSize size, int diameter) {
+    const int width = size.width();
+    const int height = size.height();
+    std::vector<RowSpan> spans;
+    if (width <= 0 || height <= 0)
+        return spans;
+    const double radius = std::max(0, std::min({diameter, width, height})) / 2.0;
+    spans.reserve(static_cast<size_t>(height));
+    for (int row = 0; row < height; ++row) {
+        const int inset =
+            radius > 0 ? std::max(cornerInset(row, radius), cornerInset(height - 1 - row, radius))
+                       : 0;
+        spans.push_back({inset, std::max(inset, width - inset)});
+    }
+    return spans;
+}
+
+bool spanCovers(const std::vector<RowSpan>& spans, int row, int x) {
+    if (row < 0 || row >= static_cast<int>(spans.size()))
+        return false;
+    const RowSpan& span = spans[static_cast<size_t>(row)];
+    return x >= span.left && x < span.right;
+}
+
 } // namespace
 
 QColor gradientRowColor(const QColor& begin, const QColor& end, int row, int height) {
@@ -34,22 +63,29 @@ QColor gradientRowColor(const QColor& begin, const QColor& end, int row, int hei
 }
 
 QRegion roundedButtonRegion(QSize size, int diameter) {
-    const int width = size.width();
-    const int height = size.height();
-    if (width <= 0 || height <= 0)
-        return {};
-    const double radius = std::min({diameter, width, height}) / 2.0;
-    if (radius <= 0)
-        return QRegion(0, 0, width, height);
     QRegion region;
-    for (int row = 0; row < height; ++row) {
-        const int fromTop = cornerInset(row, radius);
-        const int fromBottom = cornerInset(height - 1 - row, radius);
-        const int inset = std::max(fromTop, fromBottom);
-        if (width - 2 * inset > 0)
-            region += QRect(inset, row, width - 2 * inset, 1);
+    const std::vector<RowSpan> spans = roundedRowSpans(size, diameter);
+    for (int row = 0; row < static_cast<int>(spans.size()); ++row) {
+        const RowSpan& span = spans[static_cast<size_t>(row)];
+        if (span.right > span.left)
+            region += QRect(span.left, row, span.right - span.left, 1);
     }
     return region;
+}
+
+QPolygon roundedOutlinePixels(QSize size, int diameter) {
+    QPolygon outline;
+    const std::vector<RowSpan> spans = roundedRowSpans(size, diameter);
+    for (int row = 0; row < static_cast<int>(spans.size()); ++row) {
+        const RowSpan& span = spans[static_cast<size_t>(row)];
+        for (int x = span.left; x < span.right; ++x) {
+            const bool edge = x == span.left || x == span.right - 1 ||
+                              !spanCovers(spans, row - 1, x) || !spanCovers(spans, row + 1, x);
+            if (edge)
+                outline << QPoint(x, row);
+        }
+    }
+    return outline;
 }
 
 CaptionTops layoutCaptionLines(const CaptionBlock& block) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPolygon>
 #include <QRegion>
 #include <QSize>
 #include <vector>
@@ -15,6 +16,10 @@ QColor gradientRowColor(const QColor& begin, const QColor& end, int row, int hei
 // The rounded outline the round styles are clipped to: a pixel belongs to it when its centre lies
 // inside the rectangle whose corners are circles of the given diameter.
 QRegion roundedButtonRegion(QSize size, int diameter);
+
+// The pixels along the inner edge of that outline, so a frame drawn with them meets the clip
+// exactly.
+QPolygon roundedOutlinePixels(QSize size, int diameter);
 
 // Where the caption lines go vertically.
 struct CaptionBlock {

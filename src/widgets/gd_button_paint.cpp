@@ -218,12 +218,10 @@ void TgdButton::paintFrame(QPainter& painter) const {
             painter.drawRect(outer.adjusted(0, 0, -1, -1));
         }
         break;
-    case bsRoundRect: {
+    case bsRoundRect:
         painter.setPen(kRoundFrameColor);
-        const qreal radius = FRoundDiameter / 2.0;
-        painter.drawRoundedRect(outer.adjusted(0, 0, -1, -1), radius, radius);
+        painter.drawPoints(roundedOutlinePixels(size(), FRoundDiameter));
         break;
-    }
     case bsFlatNoFrame:
     case bsRoundRectNoFrame:
         break;
@@ -233,11 +231,13 @@ void TgdButton::paintFrame(QPainter& painter) const {
 void TgdButton::paintFocusMark(QPainter& painter) const {
     painter.setBrush(Qt::NoBrush);
     if (isRoundStyle()) {
-        QPen dotted(kRoundFocusColor);
-        dotted.setDashPattern({1, 1});
-        painter.setPen(dotted);
-        const qreal radius = (FRoundDiameter - 2) / 2.0;
-        painter.drawRoundedRect(rect().adjusted(2, 2, -3, -3), radius, radius);
+        QPolygon dots;
+        for (const QPoint& pixel : roundedOutlinePixels(size() - QSize(4, 4), FRoundDiameter - 2)) {
+            if ((pixel.x() + pixel.y()) % 2 == 0)
+                dots << pixel + QPoint(2, 2);
+        }
+        painter.setPen(kRoundFocusColor);
+        painter.drawPoints(dots);
         return;
     }
     QRect mark = rect().adjusted(2, 2, -3, -3);
