@@ -39,13 +39,6 @@ TEST(GradientRows, OneRowButtonGetsTheBeginColour) {
     EXPECT_EQ(gradientRowColor(Qt::blue, Qt::black, 0, 1), QColor(Qt::blue));
 }
 
-TEST(GradientRows, BlueToNavyHalfwayIsTheLinearBlend) {
-    // Row 12 of 26: 255 + 12 * (128 - 255) / 25 = 255 - 60 (truncated toward zero).
-    const QColor middle = gradientRowColor(QColor(0, 0, 0xFF), QColor(0, 0, 0x80), 12, 26);
-    EXPECT_EQ(middle.blue(), 195);
-    EXPECT_EQ(middle.red(), 0);
-}
-
 struct LayoutCase {
     const char* what;
     CaptionBlock block;
