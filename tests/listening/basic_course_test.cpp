@@ -114,14 +114,6 @@ TEST(BasicCourse, ClassGroupShowsTheAnswerFormThatFits) {
     }
 }
 
-TEST(BasicCourse, DamagedClassMarksNothingAndLeavesTheAnswerBands) {
-    FormRig rig(basicCourseSettings(7, 1, 1));
-    for (TgdButton* classBtn : rig->ClassBtns)
-        EXPECT_EQ(classBtn->mark(), kBlue);
-    EXPECT_TRUE(rig->AnsPanel->isHidden());
-    EXPECT_TRUE(rig->AnsPanel2->isHidden());
-}
-
 TEST(BasicCourse, WhilePlayingOnlyTheLengthMayChange) {
     FormRig rig(basicCourseSettings(0, 2, 2));
     button(rig, "NEWBtn")->click();
@@ -161,18 +153,6 @@ TEST(BasicCourse, PlayRepeatsTheQuestionAndNewReplacesIt) {
     EXPECT_EQ(button(rig, "RandomModeQestionStringBtn")->mark(), kBlue);
     EXPECT_EQ(rig->RUNFlag, -1);
     EXPECT_EQ(rig->PlayBtn->mark(), kLime);
-}
-
-TEST(BasicCourse, StringButtonTogglesTheQuestionLabel) {
-    FormRig rig(basicCourseSettings(0, 1, 1));
-    TgdButton* stringBtn = button(rig, "RandomModeQestionStringBtn");
-    ASSERT_TRUE(rig->RandomStringLabel->isHidden());
-    stringBtn->click();
-    EXPECT_FALSE(rig->RandomStringLabel->isHidden());
-    EXPECT_EQ(stringBtn->mark(), kYellow);
-    stringBtn->click();
-    EXPECT_TRUE(rig->RandomStringLabel->isHidden());
-    EXPECT_EQ(stringBtn->mark(), kBlue);
 }
 
 TEST(BasicCourse, TalkingModeRearrangesThePlayPanel) {
