@@ -67,34 +67,6 @@ TEST_F(IniFileTest, ReadsIntegersOnlyFromTheNamedSectionAndFallsBackOnBadValues)
     }
 }
 
-struct BoolCase {
-    const char* value;
-    bool defaultValue;
-    bool expected;
-};
-
-TEST_F(IniFileTest, ReadsAnyNonZeroIntegerAsTrue) {
-    const BoolCase cases[] = {
-        {"1", false, true},  {"2", false, true},    {"-1", false, true}, {"0", true, false},
-        {"yes", true, true}, {"yes", false, false}, {"", true, true},
-    };
-    for (const BoolCase& c : cases) {
-        writeFile(QByteArray("[TessalSystem]\nDotRev=") + c.value + "\n");
-        const IniFile ini(path());
-        EXPECT_EQ(ini.readBool(kSection, QStringLiteral("DotRev"), c.defaultValue), c.expected)
-            << "value '" << c.value << "', default " << c.defaultValue;
-    }
-}
-
-TEST_F(IniFileTest, MissingFileReadsDefaultsAndSavesAFreshSection) {
-    IniFile ini(path());
-    EXPECT_EQ(ini.readString(kSection, QStringLiteral("Text1"), QStringLiteral("CQ")),
-              QStringLiteral("CQ"));
-    ini.writeInteger(kSection, QStringLiteral("SpeedWPS"), 20);
-    ASSERT_TRUE(ini.save());
-    EXPECT_EQ(readFile(), QByteArray("[TessalSystem]\nSpeedWPS=20\n"));
-}
-
 struct EncodingCase {
     const char* name;
     QByteArray bytes;

@@ -1,0 +1,205 @@
+#include "app/ini_file.h"
+#include "app/settings_schema.h"
+#include "app/tessal_form.h"
+
+#include <QtGlobal>
+
+namespace tessal {
+
+namespace {
+
+struct NumberField {
+    std::string_view key;
+    int TTessalForm::*field;
+};
+
+// Where each integer and boolean key lives; "Top" and "Left" are the window position instead.
+constexpr NumberField kNumberFields[] = {
+    {"EnableNo", &TTessalForm::EnableNo},
+    {"RandomLength", &TTessalForm::RandomLength},
+    {"RandomBaseMode", &TTessalForm::RandomBaseMode},
+    {"SpeedWPS", &TTessalForm::SpeedWPS},
+    {"Frequency1", &TTessalForm::Frequency1},
+    {"Duration1", &TTessalForm::Duration1},
+    {"StrDelay", &TTessalForm::StrDelay},
+    {"SoundCode1", &TTessalForm::SoundCode1},
+    {"SoundCode2", &TTessalForm::SoundCode2},
+    {"ConvMode", &TTessalForm::ConvMode},
+    {"QTypeMode", &TTessalForm::QTypeMode},
+    {"Volume1", &TTessalForm::Volume1},
+    {"Volume2", &TTessalForm::Volume2},
+    {"RepeCount", &TTessalForm::RepeCount},
+    {"ComPortNo", &TTessalForm::ComPortNo},
+    {"DotAssCode", &TTessalForm::DotAssCode},
+    {"DashAssCode", &TTessalForm::DashAssCode},
+    {"KeyType", &TTessalForm::KeyType},
+    {"BugDotTime", &TTessalForm::BugDotTime},
+    {"BugDashTime", &TTessalForm::BugDashTime},
+    {"STDotTime", &TTessalForm::STDotTime},
+    {"STDashTime", &TTessalForm::STDashTime},
+    {"FilePlayMode", &TTessalForm::FilePlayMode},
+    {"ComDelayTime", &TTessalForm::ComDelayTime},
+    {"StIntervalTime", &TTessalForm::StIntervalTime},
+    {"BKIntervalTime", &TTessalForm::BKIntervalTime},
+    {"VKIntervalTime", &TTessalForm::VKIntervalTime},
+    {"KeyDicMode", &TTessalForm::KeyDicMode},
+    {"BKCRTiming", &TTessalForm::BKCRTiming},
+    {"VKCRTiming", &TTessalForm::VKCRTiming},
+    {"STCRTiming", &TTessalForm::STCRTiming},
+    {"VKDotTime", &TTessalForm::VKDotTime},
+    {"QSOResTime", &TTessalForm::QSOResTime},
+    {"QSOLevel", &TTessalForm::QSOlevel},
+    {"TalkingIT", &TTessalForm::TalkingIT},
+    {"TalkingRepCount", &TTessalForm::TalkingRepCount},
+    {"DotRev", &TTessalForm::DotRev},
+    {"DashRev", &TTessalForm::DashRev},
+    {"guideFlag", &TTessalForm::guideFlag},
+    {"StringFlag", &TTessalForm::StringFlag},
+    {"CodeFlag", &TTessalForm::CodeFlag},
+    {"FreeEdit1Enable", &TTessalForm::FreeEdit1Enable},
+    {"AddSymFlag", &TTessalForm::AddSymFlag},
+    {"AddNumFlag", &TTessalForm::AddNumFlag},
+    {"BUGFull", &TTessalForm::BugFull},
+    {"BKRepeat", &TTessalForm::BKRepeat},
+    {"TalkingMode", &TTessalForm::TalkingMode},
+    {"TIContiFlag", &TTessalForm::TIContiFlag},
+};
+
+int& numberField(TTessalForm& form, std::string_view key) {
+    for (const NumberField& binding : kNumberFields) {
+        if (binding.key == key)
+            return form.*binding.field;
+    }
+    qFatal("settings key without a form field: %.*s", int(key.size()), key.data());
+}
+
+QString toQString(std::string_view text) {
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+QString textSetting(const TTessalForm& form, std::string_view key) {
+    if (key == "Text1")
+        return form.FreeEdit1->text();
+    if (key == "Text2")
+        return form.FreeEdit2->text();
+    return form.FDefaultFolder;
+}
+
+void setTextSetting(TTessalForm& form, std::string_view key, const QString& value) {
+    if (key == "Text1")
+        form.FreeEdit1->setText(value);
+    else if (key == "Text2")
+        form.FreeEdit2->setText(value);
+    else
+        form.FDefaultFolder = value;
+}
+
+int integerSetting(TTessalForm& form, std::string_view key) {
+    if (key == "Top")
+        return form.y();
+    if (key == "Left")
+        return form.x();
+    return numberField(form, key);
+}
+
+void setIntegerSetting(TTessalForm& form, std::string_view key, int value) {
+    if (key == "Top")
+        form.move(form.x(), value);
+    else if (key == "Left")
+        form.move(value, form.y());
+    else
+        numberField(form, key) = value;
+}
+
+void loadSetting(TTessalForm& form, const IniFile& ini, const SettingKey& key) {
+    const QString section = toQString(kSettingsSection);
+    const QString name = toQString(key.name);
+    switch (key.type) {
+    case SettingType::Text:
+        setTextSetting(form, key.name, ini.readString(section, name, toQString(key.defaultText)));
+        break;
+    case SettingType::Integer:
+        setIntegerSetting(form, key.name, ini.readInteger(section, name, key.defaultNumber));
+        break;
+    case SettingType::Boolean:
+        numberField(form, key.name) = ini.readBool(section, name, key.defaultNumber != 0) ? -1 : 0;
+        break;
+    }
+}
+
+void saveSetting(TTessalForm& form, IniFile& ini, const SettingKey& key) {
+    const QString section = toQString(kSettingsSection);
+    const QString name = toQString(key.name);
+    switch (key.type) {
+    case SettingType::Text:
+        ini.writeString(section, name, textSetting(form, key.name));
+        break;
+    case SettingType::Integer:
+        ini.writeInteger(section, name, integerSetting(form, key.name));
+        break;
+    case SettingType::Boolean:
+        ini.writeBool(section, name, numberField(form, key.name) != 0);
+        break;
+    }
+}
+
+} // namespace
+
+void TTessalForm::LoadSettings() {
+    const IniFile ini(INI_FILE);
+    for (const SettingKey& key : settingKeysInReadOrder())
+        loadSetting(*this, ini, key);
+
+    // Each value reaches its controls through its apply step, in this order.
+    StringFlagApply();      // 1.
+    CodeFlagApply();        // 2.
+    SoundCodeApply();       // 3.
+    VolumeApply();          // 4.
+    StrDelayApply();        // 5.
+    FreeEdit1EnableApply(); // 6.
+    QTypeModeApply();       // 7.
+    RepeCountApply();       // 8.
+    EnableNoApply();        // 9.
+    // 10. ApplyKeyRev
+    // 11. ApplyDotAss
+    // 12. ApplyDashAss
+    // 13. ApplyKeyType
+    // 14. ApplyBugTimes
+    // 15. ApplySTTimes
+    // 16. FilePlayModeApply
+    // 17. ApplyComDelay
+    // 18. ApplyStInterval
+    // 19. ApplyBKInterval
+    // 20. ApplyVKInterval
+    // 21. ApplyBKRepeat
+    // 22. ApplyKeyDicMode
+    // 23. ApplyBKCRTiming
+    // 24. ApplySTCRTiming
+    // 25. ApplyVKCRTiming
+    // 26. ApplyVKDotTime
+    // 27. ApplyQSOResTime
+    // 28. ApplyQSOLevel
+    SoundSelectApply(SoundCode1, SoundCode2); // 29.
+    // 30. A stored speed none of the six would leave no speed chosen: 10 WPM then.
+    if (!SpeedWPSApply(SpeedWPS))
+        SpeedSelect(1);
+    RandomLengthApply();     // 31.
+    ConvModeApply(ConvMode); // 32.
+    // 33. ApplyComPortNo
+    // 34. TalkingRepCountApply
+    // 35. TalkingITApply
+    RandomBaseModeApply(); // 36.
+    // 37. TIContiFlagApply
+    // 38. QSOKeyinModeFlag off, then ApplyKeyInMode
+    QSOKeyinModeFlag = 0;
+}
+
+void TTessalForm::SaveSettings() {
+    IniFile ini(INI_FILE);
+    for (const SettingKey& key : settingKeysInWriteOrder())
+        saveSetting(*this, ini, key);
+    // Shutdown has nobody left to tell; a failed write keeps the previous file whole.
+    ini.save();
+}
+
+} // namespace tessal
