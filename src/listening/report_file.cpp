@@ -11,7 +11,7 @@ QString reportNameBesidePracticeFile(const QString& practiceFile) {
     const QFileInfo info(practiceFile);
     const QString stem = info.path() + u'/' + info.completeBaseName();
     const QString proposed = stem + QStringLiteral(".rtf");
-    if (QFileInfo(proposed) == info)
+    if (QFileInfo(proposed).absoluteFilePath() == info.absoluteFilePath())
         return stem + QStringLiteral("_report.rtf");
     return proposed;
 }
