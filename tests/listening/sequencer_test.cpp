@@ -161,7 +161,7 @@ TEST(Sequencer, PauseTakesHoldAfterTheCharacterAndPlayResumes) {
     EXPECT_EQ(rig.tape().voices().size(), 1u) << "the sounding character finishes, no more";
     EXPECT_EQ(rig->PauseBtn->mark(), QColor(0xFF, 0xFF, 0x00));
     EXPECT_FALSE(rig->MSTimer->enabled());
-    const int64_t resumeAt = rig.loop().now();
+    const int64_t resumeAt = rig.loop().nowMs();
     EXPECT_EQ(rig->PlayText("EEEEEEE"), 0) << "resuming ignores the new text";
     rig.loop().runFor(10'000);
     EXPECT_EQ(rig.tape().voices().size(), 3u);
@@ -175,7 +175,7 @@ TEST(Sequencer, StopEndsAfterTheCurrentCharacter) {
     rig->QTypeMode = 2;
     rig->RUNFlag = -1;
     rig->PlayText("TTTTT");
-    rig.loop().at(2000, [&] { rig->StopBtnON(); });
+    rig.loop().at(1200, [&] { rig->StopBtnON(); }); // while the second T sounds
     rig.loop().runFor(10'000);
     EXPECT_EQ(rig.tape().voices().size(), 2u);
     EXPECT_EQ(rig->RUNFlag, 0);
