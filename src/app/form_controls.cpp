@@ -124,7 +124,11 @@ void TTessalForm::buildStatusBar() {
         text->setObjectName(statusPanelName(panel));
         text->setGeometry(left, 0, kStatusPanelWidths[panel], kStatusBarHeight);
         text->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        text->setIndent(4);
+        text->setIndent(1);
+        // The status bar keeps the desktop's small plain face, as status bars do.
+        QFont plain = formFont(11);
+        plain.setBold(false);
+        text->setFont(plain);
         QPalette palette = text->palette();
         palette.setColor(QPalette::WindowText, Qt::black);
         text->setPalette(palette);
