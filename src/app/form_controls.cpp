@@ -61,15 +61,15 @@ void TTessalForm::buildTopBars() {
                             3,
                             {596, 8, 100, 26},
                             QStringLiteral("音質や音量、COMポートの設定画面に移行します。")});
-    connect(SetUpBtn, &TgdButton::clicked, this, [this] { CategoriesChange(SetUpBtn); });
+    onSignal(SetUpBtn, &TgdButton::clicked, [this] { CategoriesChange(SetUpBtn); });
     CloseBtn = makeButton(Panel1, {"CloseBtn",
                                    QStringLiteral("Close"),
                                    0,
                                    {704, 8, 100, 26},
                                    QStringLiteral("プログラムを終了します。")});
     CloseBtn->setGradEndColor(Qt::black);
-    connect(CloseBtn, &TgdButton::mouseDown, this, &TTessalForm::CloseBtnMouseDown);
-    connect(CloseBtn, &TgdButton::mouseUp, this, &TTessalForm::CloseBtnMouseUp);
+    onSignal(CloseBtn, &TgdButton::mouseDown, [this] { CloseBtnMouseDown(); });
+    onSignal(CloseBtn, &TgdButton::mouseUp, [this] { CloseBtnMouseUp(); });
 
     Panel2 = makePanel(this, {"Panel2", {0, kTopBarHeight, kClientWidth, kCategoryBarHeight}});
     Label26 = makeLabel(
@@ -103,8 +103,12 @@ void TTessalForm::buildTopBars() {
          {480, 20, 100, 26},
          QStringLiteral("簡易ラバースタンプの交信演習に移行します。")},
     }};
-    const auto buttons =
-        makeButtonFamily(Panel2, std::span(categories), this, &TTessalForm::CategoriesChange);
+    std::array<TgdButton*, 3> buttons{};
+    for (std::size_t i = 0; i < categories.size(); ++i) {
+        TgdButton* button = makeButton(Panel2, categories[i]);
+        onSignal(button, &TgdButton::clicked, [this, button] { CategoriesChange(button); });
+        buttons[i] = button;
+    }
     ListeningBtn = buttons[0];
     KeyerBtn = buttons[1];
     OperationBtn = buttons[2];

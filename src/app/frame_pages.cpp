@@ -38,8 +38,12 @@ void TTessalForm::buildListeningPage() {
          {310, 15, 130, 26},
          QStringLiteral("自由に文字列を打ち込んでモールスに変換する画面に移行します。")},
     }};
-    const auto buttons = makeButtonFamily(ListeningModePanel, std::span(sources), this,
-                                          &TTessalForm::QTypeModeChengeBtnOn);
+    std::array<TgdButton*, 3> buttons{};
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        TgdButton* button = makeButton(ListeningModePanel, sources[i]);
+        onSignal(button, &TgdButton::clicked, [this, button] { QTypeModeChengeBtnOn(button); });
+        buttons[i] = button;
+    }
     RandomBtn = buttons[0];
     TFileBtn = buttons[1];
     FStringBtn = buttons[2];

@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
         tessal::TTessalForm form(platform);
         // Ending the desktop session or Ctrl+C closes the window like the window manager does,
         // so the destruction sequence saves the settings.
-        tessal::ShutdownSignals signals([&form] {
+        tessal::ShutdownSignals shutdownSignals([&form] {
             form.close();
             QApplication::quit();
         });

@@ -30,22 +30,22 @@ void TTessalForm::buildReportPanes() {
                                      QString(),
                                      Qt::AlignCenter});
     ClearBtn = makeButton(REdit1OperationPanel,
-                          {"ClearBtn", QStringLiteral("Clear"), 0, {8, 40, 74, 26}, kClearHint},
-                          this, &TTessalForm::ClearBtnClick);
+                          {"ClearBtn", QStringLiteral("Clear"), 0, {8, 40, 74, 26}, kClearHint});
+    onSignal(ClearBtn, &TgdButton::clicked, [this] { ClearBtnClick(); });
     SaveBtn = makeButton(REdit1OperationPanel,
-                         {"SaveBtn", QStringLiteral("Save"), 0, {8, 76, 74, 26}, kSaveHint}, this,
-                         &TTessalForm::FileSaveBtnClick);
+                         {"SaveBtn", QStringLiteral("Save"), 0, {8, 76, 74, 26}, kSaveHint});
+    onSignal(SaveBtn, &TgdButton::clicked, [this] { FileSaveBtnClick(); });
 
     REdit2 = new ReportPane("REdit2", TabSheet2);
     REdit2->setGeometry(0, 414, kClientWidth, 171);
     makeLabel(Panel47,
               {"KeyerReportLabel", QStringLiteral("Keyed Lines"), {14, 4, 300, 26}, kWhite, 13});
-    gdButton5 =
-        makeButton(Panel47, {"gdButton5", QStringLiteral("Clear"), 0, {624, 4, 80, 26}, kClearHint},
-                   this, &TTessalForm::REDit2ClsBtnClick);
+    gdButton5 = makeButton(Panel47,
+                           {"gdButton5", QStringLiteral("Clear"), 0, {624, 4, 80, 26}, kClearHint});
+    onSignal(gdButton5, &TgdButton::clicked, [this] { REDit2ClsBtnClick(); });
     gdButton8 =
-        makeButton(Panel47, {"gdButton8", QStringLiteral("Save"), 0, {714, 4, 80, 26}, kSaveHint},
-                   this, &TTessalForm::KeyerSaveBtnClick);
+        makeButton(Panel47, {"gdButton8", QStringLiteral("Save"), 0, {714, 4, 80, 26}, kSaveHint});
+    onSignal(gdButton8, &TgdButton::clicked, [this] { KeyerSaveBtnClick(); });
 
     REdit3 = new ReportPane("REdit3", TabSheet3);
     REdit3->setGeometry(0, 400, kClientWidth, 185);
@@ -55,20 +55,18 @@ void TTessalForm::buildReportPanes() {
                         kWhite,
                         13,
                         QStringLiteral("交信内奥表示部")});
-    gdButton1 = makeButton(Panel48,
-                           {"gdButton1",
-                            QStringLiteral("Clear"),
-                            0,
-                            {624, 4, 80, 26},
-                            QStringLiteral("インフォメーション表示部の消去")},
-                           this, &TTessalForm::REDit1Clear);
-    gdButton2 = makeButton(Panel48,
-                           {"gdButton2",
-                            QStringLiteral("Save"),
-                            0,
-                            {714, 4, 80, 26},
-                            QStringLiteral("インフォメーション部のファイル書き込み")},
-                           this, &TTessalForm::OperationSaveBtnClick);
+    gdButton1 = makeButton(Panel48, {"gdButton1",
+                                     QStringLiteral("Clear"),
+                                     0,
+                                     {624, 4, 80, 26},
+                                     QStringLiteral("インフォメーション表示部の消去")});
+    onSignal(gdButton1, &TgdButton::clicked, [this] { REDit1Clear(); });
+    gdButton2 = makeButton(Panel48, {"gdButton2",
+                                     QStringLiteral("Save"),
+                                     0,
+                                     {714, 4, 80, 26},
+                                     QStringLiteral("インフォメーション部のファイル書き込み")});
+    onSignal(gdButton2, &TgdButton::clicked, [this] { OperationSaveBtnClick(); });
 }
 
 void TTessalForm::AddREdit1Line(const QString& text, const QColor& colour) {

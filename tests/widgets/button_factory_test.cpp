@@ -7,21 +7,21 @@
 namespace tessal {
 namespace {
 
-class SpeedPanel : public QWidget {
-public:
+TEST(ButtonFactory, ButtonsCarryTheirTableRowAndReportTheirTag) {
+    QWidget panel;
     std::vector<int> chosen;
-    void SpeedSelectBtnClick(TgdButton* sender) { chosen.push_back(sender->Tag()); }
-};
-
-TEST(ButtonFactory, FamilyMembersCarryTheirTableRowAndReportTheirTag) {
-    SpeedPanel panel;
     const std::array<ButtonSpec, 3> speeds{{
         {"Speed5Btn", QStringLiteral("5"), 5, QRect(10, 10, 40, 26), QStringLiteral("5 WPM")},
         {"Speed10Btn", QStringLiteral("10"), 10, QRect(55, 10, 40, 26), QStringLiteral("10 WPM")},
         {"Speed20Btn", QStringLiteral("20"), 20, QRect(100, 10, 40, 26), QStringLiteral("20 WPM")},
     }};
-    const auto family =
-        makeButtonFamily<SpeedPanel>(&panel, speeds, &panel, &SpeedPanel::SpeedSelectBtnClick);
+    std::vector<TgdButton*> family;
+    for (const ButtonSpec& spec : speeds) {
+        TgdButton* button = makeButton(&panel, spec);
+        QObject::connect(button, &TgdButton::clicked, &panel,
+                         [&chosen, button] { chosen.push_back(button->Tag()); });
+        family.push_back(button);
+    }
     ASSERT_EQ(family.size(), speeds.size());
     for (size_t i = 0; i < speeds.size(); ++i) {
         const ButtonSpec& spec = speeds[i];
@@ -40,7 +40,7 @@ TEST(ButtonFactory, FamilyMembersCarryTheirTableRowAndReportTheirTag) {
     }
     family[2]->click();
     family[0]->click();
-    EXPECT_EQ(panel.chosen, (std::vector<int>{20, 5}));
+    EXPECT_EQ(chosen, (std::vector<int>{20, 5}));
 }
 
 } // namespace
