@@ -1,0 +1,190 @@
+#include "platform/mixer.h"
+
+#include <algorithm>
+
+namespace tessal {
+
+// Holds the audio lock for one structural change.
+class Mixer::Locked {
+public:
+    explicit Locked(AudioLock* lock) : lock_(lock) {
+        if (lock_)
+            lock_->lock();
+    }
+    ~Locked() {
+        if (lock_)
+            lock_->unlock();
+    }
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+
+private:
+    AudioLock* lock_;
+};
+
+Mixer::Mixer(AudioLock* lock) : lock_(lock) {}
+
+Mixer::~Mixer() = default;
+
+Mixer::Voice* Mixer::find(VoiceId voice) const {
+    auto it = voices_.find(voice);
+    return it == voices_.end() ? nullptr : it->second.get();
+}
+
+Mixer::VoiceId Mixer::addVoice() {
+    auto voice = std::make_unique<Voice>();
+    const VoiceId id = nextId_++;
+    Locked locked(lock_);
+    voices_.emplace(id, std::move(voice));
+    return id;
+}
+
+void Mixer::removeVoice(VoiceId voice) {
+    std::unique_ptr<Voice> removed;
+    {
+        Locked locked(lock_);
+        auto it = voices_.find(voice);
+        if (it == voices_.end())
+            return;
+        removed = std::move(it->second);
+        voices_.erase(it);
+    }
+    // `removed` is freed here, outside the lock.
+}
+
+void Mixer::play(VoiceId id, const int16_t* samples, std::size_t count) {
+    Voice* voice = find(id);
+    if (!voice)
+        return;
+    std::vector<int16_t> copy(samples, samples + count);
+    {
+        Locked locked(lock_);
+        voice->copy.swap(copy);
+        voice->loop = nullptr;
+        voice->loopCount = 0;
+        voice->position.store(0, std::memory_order_relaxed);
+        voice->paused.store(false, std::memory_order_relaxed);
+        voice->active.store(count > 0, std::memory_order_release);
+    }
+    // The previous copy is freed here, outside the lock.
+}
+
+void Mixer::playLooped(VoiceId id, int16_t* samples, std::size_t count) {
+    Voice* voice = find(id);
+    if (!voice)
+        return;
+    std::vector<int16_t> previous;
+    {
+        Locked locked(lock_);
+        voice->copy.swap(previous);
+        voice->loop = samples;
+        voice->loopCount = count;
+        voice->position.store(0, std::memory_order_relaxed);
+        voice->paused.store(false, std::memory_order_relaxed);
+        voice->active.store(true, std::memory_order_release);
+    }
+}
+
+void Mixer::stop(VoiceId id) {
+    Voice* voice = find(id);
+    if (!voice)
+        return;
+    Locked locked(lock_);
+    voice->active.store(false, std::memory_order_release);
+    voice->loop = nullptr;
+    voice->loopCount = 0;
+}
+
+void Mixer::setVolume(VoiceId id, uint32_t volume) {
+    if (Voice* voice = find(id))
+        voice->gain.store(volume & 0xFFFFu, std::memory_order_relaxed);
+}
+
+void Mixer::setPaused(VoiceId id, bool paused) {
+    if (Voice* voice = find(id))
+        voice->paused.store(paused, std::memory_order_relaxed);
+}
+
+bool Mixer::paused(VoiceId id) const {
+    const Voice* voice = find(id);
+    return voice && voice->paused.load(std::memory_order_relaxed);
+}
+
+bool Mixer::playing(VoiceId id) const {
+    const Voice* voice = find(id);
+    return voice && voice->active.load(std::memory_order_acquire);
+}
+
+std::size_t Mixer::position(VoiceId id) const {
+    const Voice* voice = find(id);
+    return voice ? voice->position.load(std::memory_order_relaxed) : 0;
+}
+
+void Mixer::overwriteLooped(int16_t* loop, const int16_t* samples, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i)
+        std::atomic_ref<int16_t>(loop[i]).store(samples[i], std::memory_order_relaxed);
+}
+
+namespace {
+
+inline int32_t scaled(int32_t sample, uint32_t gain) {
+    return gain == Mixer::kUnityGain ? sample : sample * int32_t(gain) / int32_t(Mixer::kUnityGain);
+}
+
+} // namespace
+
+bool Mixer::mixVoice(Voice& voice, int32_t* mix, int frames) {
+    const uint32_t gain = voice.gain.load(std::memory_order_relaxed);
+    std::size_t position = voice.position.load(std::memory_order_relaxed);
+    if (voice.loop) {
+        const std::size_t count = voice.loopCount;
+        if (count == 0)
+            return false;
+        position %= count;
+        for (int i = 0; i < frames; ++i) {
+            const int16_t sample =
+                std::atomic_ref<int16_t>(voice.loop[position]).load(std::memory_order_relaxed);
+            mix[i] += scaled(sample, gain);
+            if (++position == count)
+                position = 0;
+        }
+        voice.position.store(position, std::memory_order_relaxed);
+        return false;
+    }
+    const std::size_t size = voice.copy.size();
+    const std::size_t take =
+        std::min<std::size_t>(std::size_t(frames), size - std::min(position, size));
+    const int16_t* samples = voice.copy.data() + position;
+    for (std::size_t i = 0; i < take; ++i)
+        mix[i] += scaled(samples[i], gain);
+    position += take;
+    voice.position.store(position, std::memory_order_relaxed);
+    if (position < size)
+        return false;
+    voice.active.store(false, std::memory_order_release);
+    return true;
+}
+
+void Mixer::render(int16_t* out, int frames) {
+    // Mixed in chunks on the stack: the audio thread never allocates.
+    static constexpr int kChunk = 512;
+    int32_t mix[kChunk];
+    for (int done = 0; done < frames;) {
+        const int n = std::min(kChunk, frames - done);
+        std::fill(mix, mix + n, 0);
+        for (auto& [id, voice] : voices_) {
+            if (!voice->active.load(std::memory_order_acquire) ||
+                voice->paused.load(std::memory_order_relaxed))
+                continue;
+            if (mixVoice(*voice, mix, n) && onVoiceEnd_)
+                onVoiceEnd_(id);
+        }
+        for (int i = 0; i < n; ++i)
+            out[done + i] = int16_t(std::clamp(mix[i], -32768, 32767));
+        done += n;
+    }
+    if (onRendered_)
+        onRendered_(out, frames);
+}
+
+} // namespace tessal

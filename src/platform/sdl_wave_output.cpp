@@ -1,0 +1,257 @@
+#include "platform/sdl_wave_output.h"
+
+#include "platform/event_loop.h"
+
+#include <QtGlobal>
+#include <SDL.h>
+#include <chrono>
+
+namespace tessal {
+namespace {
+
+constexpr int kSampleRate = 44100; // [Hz]
+// A play the device has not finished this long after its nominal end counts as ended, so a
+// blocking play cannot hang on an audio thread that stopped (a device unplugged mid-play) [us].
+constexpr int64_t kEndGraceUs = 1'000'000;
+
+int64_t monotonicUs() {
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+int64_t durationUs(std::size_t samples) {
+    return (int64_t(samples) * 1'000'000 + kSampleRate - 1) / kSampleRate;
+}
+
+} // namespace
+
+// SDL_LockAudioDevice around the mixer's structural changes.
+class SdlWaveOutput::DeviceLock : public AudioLock {
+public:
+    void lock() override {
+        if (device)
+            SDL_LockAudioDevice(device);
+    }
+    void unlock() override {
+        if (device)
+            SDL_UnlockAudioDevice(device);
+    }
+    SDL_AudioDeviceID device = 0;
+};
+
+SdlWaveOutput::SdlWaveOutput() : SdlWaveOutput(Options{}) {}
+
+SdlWaveOutput::SdlWaveOutput(Options options)
+    : options_(std::move(options)), lock_(std::make_unique<DeviceLock>()), mixer_(lock_.get()) {
+    mixer_.setOnVoiceEnd([this](Mixer::VoiceId) {
+        if (onVoiceEnd_)
+            onVoiceEnd_();
+    });
+}
+
+SdlWaveOutput::~SdlWaveOutput() {
+    if (sdlDevice_) {
+        SDL_CloseAudioDevice(sdlDevice_); // waits for a running callback
+        lock_->device = 0;
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+}
+
+void SdlWaveOutput::audioCallback(void* self, uint8_t* stream, int bytes) {
+    static_cast<SdlWaveOutput*>(self)->mixer_.render(reinterpret_cast<int16_t*>(stream), bytes / 2);
+}
+
+bool SdlWaveOutput::ensureDevice() {
+    if (tried_)
+        return !silent_;
+    tried_ = true;
+    if (!options_.driver.empty())
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, options_.driver.c_str(), SDL_HINT_OVERRIDE);
+    // SDL's audio brings up its event subsystem, which would take SIGINT and SIGTERM from the
+    // program's own shutdown handling.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    const bool initialised = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (!options_.driver.empty())
+        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    if (initialised) {
+        SDL_AudioSpec want{};
+        want.freq = kSampleRate;
+        want.format = AUDIO_S16SYS;
+        want.channels = 1;
+        want.samples = Uint16(options_.callbackFrames);
+        want.callback = &SdlWaveOutput::audioCallback;
+        want.userdata = this;
+        SDL_AudioSpec have{};
+        // No changes allowed: SDL converts for the hardware, the callback sees our format.
+        sdlDevice_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+        if (sdlDevice_) {
+            obtainedFrames_ = have.samples;
+            lock_->device = sdlDevice_;
+            SDL_PauseAudioDevice(sdlDevice_, 0);
+            return true;
+        }
+    }
+    qWarning("Tessal: no audio output (%s); sound goes on silently.", SDL_GetError());
+    if (initialised)
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    silent_ = true;
+    return false;
+}
+
+SdlWaveOutput::Device* SdlWaveOutput::find(WaveHandle handle) {
+    auto it = devices_.find(handle);
+    return it == devices_.end() ? nullptr : &it->second;
+}
+
+WaveResult SdlWaveOutput::open(WaveHandle* handle, const WaveFormat& format) {
+    return openVoice(handle, format, true);
+}
+
+WaveResult SdlWaveOutput::openUnreported(WaveHandle* handle, const WaveFormat& format) {
+    return openVoice(handle, format, false);
+}
+
+WaveResult SdlWaveOutput::openVoice(WaveHandle* handle, const WaveFormat& format, bool report) {
+    if (format.samplesPerSecond != kSampleRate || format.channels != 1 ||
+        format.bitsPerSample != 16)
+        return WaveResult::Error;
+    if (!ensureDevice() && report && !failureReported_) {
+        failureReported_ = true;
+        return WaveResult::BadDevice;
+    }
+    *handle = nextHandle_++;
+    Device device;
+    if (!silent_)
+        device.voice = mixer_.addVoice();
+    devices_[*handle] = device;
+    return WaveResult::Ok;
+}
+
+WaveResult SdlWaveOutput::prepare(WaveHandle handle, WaveHeader* header) {
+    if (!find(handle))
+        return WaveResult::InvalidHandle;
+    header->prepared = true;
+    return WaveResult::Ok;
+}
+
+bool SdlWaveOutput::stillPlaying(const Device& device) const {
+    if (!device.playing || device.stopped)
+        return false;
+    if (device.looping)
+        return true;
+    const bool overdue =
+        monotonicUs() >= device.startUs + device.durationUs + (silent_ ? 0 : kEndGraceUs);
+    if (silent_)
+        return !overdue;
+    return mixer_.playing(device.voice) && !overdue;
+}
+
+void SdlWaveOutput::stopVoice(Device& device) {
+    if (!silent_)
+        mixer_.stop(device.voice);
+    device.playing = nullptr;
+    device.stopped = true;
+}
+
+WaveResult SdlWaveOutput::write(WaveHandle handle, WaveHeader* header) {
+    Device* device = find(handle);
+    if (!device)
+        return WaveResult::InvalidHandle;
+    if (!header->prepared)
+        return WaveResult::Error;
+    stopVoice(*device);
+    device->looping = header->looping();
+    device->stopped = false;
+    device->startUs = monotonicUs();
+    device->durationUs = durationUs(header->sampleCount());
+    if (!silent_) {
+        mixer_.setVolume(device->voice, device->volume);
+        if (device->looping)
+            mixer_.playLooped(device->voice, header->data, header->sampleCount());
+        else
+            mixer_.play(device->voice, header->data, header->sampleCount());
+    }
+    device->playing = header;
+    return WaveResult::Ok;
+}
+
+WaveResult SdlWaveOutput::unprepare(WaveHandle handle, WaveHeader* header) {
+    Device* device = find(handle);
+    if (!device)
+        return WaveResult::InvalidHandle;
+    if (device->playing == header) {
+        if (stillPlaying(*device))
+            return WaveResult::StillPlaying;
+        stopVoice(*device); // releases a paused loop's buffer
+    }
+    header->prepared = false;
+    return WaveResult::Ok;
+}
+
+WaveResult SdlWaveOutput::reset(WaveHandle handle) {
+    Device* device = find(handle);
+    if (!device)
+        return WaveResult::InvalidHandle;
+    stopVoice(*device);
+    return WaveResult::Ok;
+}
+
+WaveResult SdlWaveOutput::pause(WaveHandle handle) {
+    Device* device = find(handle);
+    if (!device)
+        return WaveResult::InvalidHandle;
+    // As on the simulated output, a paused play is over: it is silent and may be unprepared.
+    if (!silent_)
+        mixer_.setPaused(device->voice, true);
+    device->stopped = true;
+    return WaveResult::Ok;
+}
+
+WaveResult SdlWaveOutput::close(WaveHandle handle) {
+    Device* device = find(handle);
+    if (!device)
+        return WaveResult::InvalidHandle;
+    if (stillPlaying(*device))
+        return WaveResult::StillPlaying;
+    if (!silent_)
+        mixer_.removeVoice(device->voice);
+    devices_.erase(handle);
+    return WaveResult::Ok;
+}
+
+WaveResult SdlWaveOutput::setVolume(WaveHandle handle, uint32_t volume) {
+    Device* device = find(handle);
+    if (!device)
+        return WaveResult::InvalidHandle;
+    device->volume = volume;
+    if (!silent_)
+        mixer_.setVolume(device->voice, volume);
+    return WaveResult::Ok;
+}
+
+void SdlWaveOutput::overwriteLooped(WaveHeader* header, const int16_t* samples, std::size_t count) {
+    Mixer::overwriteLooped(header->data, samples, std::min(count, header->sampleCount()));
+}
+
+void playToEnd(SdlWaveOutput& wave, EventLoop& loop, const std::vector<int16_t>& samples) {
+    const int durationMs = int(int64_t(samples.size()) * 1000 / kSampleRate);
+    WaveHandle handle = 0;
+    if (samples.empty() || wave.openUnreported(&handle, WaveFormat{}) != WaveResult::Ok) {
+        loop.sleep(durationMs);
+        return;
+    }
+    WaveHeader header;
+    header.data = const_cast<int16_t*>(samples.data()); // a non-looping buffer is only copied
+    header.bufferBytes = uint32_t(samples.size() * sizeof(int16_t));
+    wave.prepare(handle, &header);
+    if (wave.write(handle, &header) == WaveResult::Ok) {
+        loop.sleep(durationMs - 2);
+        while (wave.unprepare(handle, &header) == WaveResult::StillPlaying)
+            loop.sleep(1);
+    }
+    wave.reset(handle);
+    wave.unprepare(handle, &header);
+    wave.close(handle);
+}
+
+} // namespace tessal

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "platform/mixer.h"
+#include "platform/wave_output.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tessal {
+
+// The production wave output: one SDL2 audio device (44100 Hz, signed 16-bit, mono, a callback of
+// `callbackFrames` samples) opened at the first open(), and a Mixer behind it; each open handle
+// is one voice. It behaves as SimWaveOutput does: a non-looping buffer is copied when written, a
+// looping one is read in place; unprepare answers StillPlaying until the voice has been heard to
+// its end; reset and pause silence it at once; close refuses while it still plays.
+//
+// Without any usable audio device the first open() answers BadDevice once; from then on every
+// open succeeds on a silent backend whose voices end after their duration by the monotonic
+// clock, so blocking plays still take their time (fellBackToSilence() tells it).
+//
+// Threads: every member is called from the UI thread. The SDL callback runs the mixer on the
+// audio thread; `onVoiceEnd` is called there.
+class SdlWaveOutput : public WaveOutput {
+public:
+    struct Options {
+        // SDL audio driver to use ("dummy", "pulseaudio", ...); empty: SDL's choice
+        // (SDL_AUDIODRIVER or the first that works).
+        std::string driver;
+        // Samples per callback [frames]; 256 at 44100 Hz is 5.8 ms.
+        int callbackFrames = 256;
+    };
+
+    SdlWaveOutput();
+    explicit SdlWaveOutput(Options options);
+    ~SdlWaveOutput() override;
+    SdlWaveOutput(const SdlWaveOutput&) = delete;
+    SdlWaveOutput& operator=(const SdlWaveOutput&) = delete;
+
+    WaveResult open(WaveHandle* handle, const WaveFormat& format) override;
+    WaveResult prepare(WaveHandle handle, WaveHeader* header) override;
+    WaveResult write(WaveHandle handle, WaveHeader* header) override;
+    WaveResult unprepare(WaveHandle handle, WaveHeader* header) override;
+    WaveResult reset(WaveHandle handle) override;
+    WaveResult pause(WaveHandle handle) override;
+    WaveResult close(WaveHandle handle) override;
+    WaveResult setVolume(WaveHandle handle, uint32_t volume) override;
+    void overwriteLooped(WaveHeader* header, const int16_t* samples, std::size_t count) override;
+
+    // Like open(), but a missing device is not reported: it goes silent and leaves the one
+    // BadDevice answer to the next open(). For the platform's own sounds (beeps, speech), so the
+    // sound unit is the one that tells the user.
+    WaveResult openUnreported(WaveHandle* handle, const WaveFormat& format);
+
+    // Set before the first open(): called on the audio thread when a voice ends (wakes the loop).
+    void setOnVoiceEnd(std::function<void()> onVoiceEnd) { onVoiceEnd_ = std::move(onVoiceEnd); }
+
+    bool fellBackToSilence() const { return silent_; }
+    // Samples per callback granted by the device; 0 before the first open or when silent.
+    int callbackFrames() const { return obtainedFrames_; }
+    // For measurements: the mixer that feeds the device.
+    Mixer& mixer() { return mixer_; }
+
+private:
+    struct Device {
+        Mixer::VoiceId voice = 0;
+        WaveHeader* playing = nullptr;
+        uint32_t volume = 0xFFFFFFFFu;
+        bool looping = false;
+        bool stopped = false;   // reset, paused or unprepared: heard no more
+        int64_t startUs = 0;    // monotonic start of the play
+        int64_t durationUs = 0; // of a non-looping play
+    };
+    class DeviceLock;
+
+    WaveResult openVoice(WaveHandle* handle, const WaveFormat& format, bool report);
+    // Opens the SDL device once; false when there is none (the output is then silent).
+    bool ensureDevice();
+    Device* find(WaveHandle handle);
+    bool stillPlaying(const Device& device) const;
+    void stopVoice(Device& device);
+    static void audioCallback(void* self, uint8_t* stream, int bytes);
+
+    Options options_;
+    std::unique_ptr<DeviceLock> lock_;
+    Mixer mixer_;
+    std::function<void()> onVoiceEnd_;
+    std::map<WaveHandle, Device> devices_;
+    WaveHandle nextHandle_ = 1;
+    uint32_t sdlDevice_ = 0;
+    int obtainedFrames_ = 0;
+    bool tried_ = false;
+    bool silent_ = false;
+    bool failureReported_ = false;
+};
+
+class EventLoop;
+
+// Plays `samples` (44100 Hz mono) on a voice of its own and returns when they have sounded. The
+// window is frozen meanwhile: the waits are plain sleeps of `loop`. Without a device it sleeps
+// the samples' duration. For the platform's own blocking sounds (Beep, speech).
+void playToEnd(SdlWaveOutput& wave, EventLoop& loop, const std::vector<int16_t>& samples);
+
+} // namespace tessal

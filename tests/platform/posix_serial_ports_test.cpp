@@ -1,0 +1,107 @@
+#include "platform/posix_serial_ports.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+namespace tessal {
+namespace {
+
+TEST(PosixSerialPorts, DeviceNamesThatCountAsSerialPorts) {
+    for (const char* name : {"ttyS0", "ttyS31", "ttyUSB0", "ttyACM12", "ttyAMA0", "rfcomm1"})
+        EXPECT_TRUE(isSerialDeviceName(QString::fromLatin1(name))) << name;
+    for (const char* name :
+         {"tty1", "ttyS", "ttyUSB", "ttySx", "console", "ptmx", "ttyprintk", "xttyS0", "ttyS0x"})
+        EXPECT_FALSE(isSerialDeviceName(QString::fromLatin1(name))) << name;
+}
+
+TEST(PosixSerialPorts, ComNumbersFollowTheSortedDevicesWithUartsFirst) {
+    const QStringList names{
+        QStringLiteral("ttyUSB10"), QStringLiteral("ttyS10"),  QStringLiteral("tty1"),
+        QStringLiteral("ttyUSB2"),  QStringLiteral("ttyACM0"), QStringLiteral("ttyS1"),
+        QStringLiteral("rfcomm0"),  QStringLiteral("ttyUSB0"), QStringLiteral("console"),
+        QStringLiteral("ttyAMA0"),  QStringLiteral("ttyS2"),   QStringLiteral("ttyS0")};
+    // Only ttyS0 and ttyS10 have a UART behind them; the other ttyS slots are empty.
+    const auto present = [](const QString& path) {
+        return path == QLatin1String("/dev/ttyS0") || path == QLatin1String("/dev/ttyS10");
+    };
+    const QList<SerialDevice> devices = serialDevicesFrom(QStringLiteral("/dev"), names, present);
+    const QStringList expected{QStringLiteral("/dev/ttyS0"),   QStringLiteral("/dev/ttyS10"),
+                               QStringLiteral("/dev/rfcomm0"), QStringLiteral("/dev/ttyACM0"),
+                               QStringLiteral("/dev/ttyAMA0"), QStringLiteral("/dev/ttyUSB0"),
+                               QStringLiteral("/dev/ttyUSB2"), QStringLiteral("/dev/ttyUSB10")};
+    ASSERT_EQ(devices.size(), expected.size());
+    for (qsizetype i = 0; i < devices.size(); ++i) {
+        EXPECT_EQ(devices[i].comName, QStringLiteral("COM%1").arg(i + 1));
+        EXPECT_EQ(devices[i].devicePath, expected[i]);
+    }
+}
+
+// A pseudo-terminal stands in for a serial device.
+class PseudoTerminal {
+public:
+    PseudoTerminal() {
+        master_ = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0)
+            path_ = QString::fromLocal8Bit(ptsname(master_));
+    }
+    ~PseudoTerminal() {
+        if (master_ >= 0)
+            ::close(master_);
+    }
+    const QString& path() const { return path_; }
+
+private:
+    int master_ = -1;
+    QString path_;
+};
+
+TEST(PosixSerialPorts, OpenIsExclusiveUntilClosed) {
+    PseudoTerminal terminal;
+    ASSERT_FALSE(terminal.path().isEmpty());
+    const auto scan = [&] {
+        return QList<SerialDevice>{{QStringLiteral("COM1"), terminal.path()}};
+    };
+    PosixSerialPorts ports;
+    ports.setDeviceScan(scan);
+    PosixSerialPorts otherProgram;
+    otherProgram.setDeviceScan(scan);
+
+    EXPECT_EQ(ports.devices().size(), 1);
+    EXPECT_EQ(ports.open(QStringLiteral("COM2")), kNoSerialPort);
+    const SerialHandle handle = ports.open(QStringLiteral("COM1"));
+    ASSERT_NE(handle, kNoSerialPort);
+    EXPECT_EQ(ports.open(QStringLiteral("COM1")), kNoSerialPort);
+    EXPECT_EQ(otherProgram.open(QStringLiteral("COM1")), kNoSerialPort);
+
+    ports.close(handle);
+    uint32_t status = 0;
+    EXPECT_FALSE(ports.modemStatus(handle, &status));
+    const SerialHandle again = otherProgram.open(QStringLiteral("COM1"));
+    EXPECT_NE(again, kNoSerialPort);
+    otherProgram.close(again);
+}
+
+TEST(PosixSerialPorts, PortsLeftOpenAreClosedWithTheObject) {
+    PseudoTerminal terminal;
+    ASSERT_FALSE(terminal.path().isEmpty());
+    {
+        PosixSerialPorts ports;
+        ASSERT_NE(ports.openPath(terminal.path()), kNoSerialPort);
+    }
+    PosixSerialPorts ports;
+    const SerialHandle handle = ports.openPath(terminal.path());
+    EXPECT_NE(handle, kNoSerialPort);
+    ports.close(handle);
+}
+
+TEST(PosixSerialPorts, AMissingDeviceDoesNotOpen) {
+    PosixSerialPorts ports;
+    EXPECT_EQ(ports.openPath(QStringLiteral("/dev/ttyUSB-no-such-device")), kNoSerialPort);
+    uint32_t status = 0;
+    EXPECT_FALSE(ports.modemStatus(kNoSerialPort, &status));
+}
+
+} // namespace
+} // namespace tessal

@@ -1,0 +1,155 @@
+#include "platform/sdl_wave_output.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <thread>
+#include <vector>
+
+// Real-time tests on SDL's dummy driver: they wait for completion (bounded), never for a time.
+
+namespace tessal {
+namespace {
+
+SdlWaveOutput::Options dummyDriver() {
+    return {"dummy", 256};
+}
+
+// Polls until `done` holds; false after two seconds.
+template <typename Done> bool eventually(Done done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+struct Play {
+    std::vector<int16_t> samples;
+    WaveHeader header;
+    explicit Play(std::size_t count, uint32_t flags = 0, uint32_t loops = 0)
+        : samples(count, 1000) {
+        header.data = samples.data();
+        header.bufferBytes = uint32_t(count * sizeof(int16_t));
+        header.flags = flags;
+        header.loops = loops;
+    }
+};
+
+TEST(SdlWaveOutput, ShortVoiceEndsAndUnprepareStopsAnsweringStillPlaying) {
+    SdlWaveOutput wave(dummyDriver());
+    WaveHandle handle = 0;
+    ASSERT_EQ(wave.open(&handle, WaveFormat{}), WaveResult::Ok);
+    ASSERT_FALSE(wave.fellBackToSilence());
+    EXPECT_GT(wave.callbackFrames(), 0);
+    Play play(44100 * 30 / 1000); // 30 ms
+    ASSERT_EQ(wave.prepare(handle, &play.header), WaveResult::Ok);
+    ASSERT_EQ(wave.write(handle, &play.header), WaveResult::Ok);
+    EXPECT_EQ(wave.unprepare(handle, &play.header), WaveResult::StillPlaying);
+    EXPECT_TRUE(eventually([&] { return wave.unprepare(handle, &play.header) == WaveResult::Ok; }));
+    EXPECT_FALSE(play.header.prepared);
+    EXPECT_EQ(wave.close(handle), WaveResult::Ok);
+    EXPECT_EQ(wave.mixer().voiceCount(), 0);
+}
+
+TEST(SdlWaveOutput, VoiceEndIsReportedFromTheAudioThread) {
+    SdlWaveOutput wave(dummyDriver());
+    std::atomic<int> ends{0};
+    wave.setOnVoiceEnd([&] { ++ends; });
+    WaveHandle handle = 0;
+    ASSERT_EQ(wave.open(&handle, WaveFormat{}), WaveResult::Ok);
+    Play play(441);
+    wave.prepare(handle, &play.header);
+    wave.write(handle, &play.header);
+    EXPECT_TRUE(eventually([&] { return ends.load() == 1; }));
+    wave.close(handle);
+}
+
+TEST(SdlWaveOutput, LoopPlaysUntilResetAndRefusesToCloseMeanwhile) {
+    SdlWaveOutput wave(dummyDriver());
+    WaveHandle handle = 0;
+    ASSERT_EQ(wave.open(&handle, WaveFormat{}), WaveResult::Ok);
+    Play loop(441, kWaveBeginLoop | kWaveEndLoop, kWaveLoopForever);
+    wave.prepare(handle, &loop.header);
+    ASSERT_EQ(wave.write(handle, &loop.header), WaveResult::Ok);
+    // Several passes over the 10 ms loop and still playing.
+    EXPECT_TRUE(eventually([&] { return wave.mixer().position(1) != 0; }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    EXPECT_EQ(wave.unprepare(handle, &loop.header), WaveResult::StillPlaying);
+    EXPECT_EQ(wave.close(handle), WaveResult::StillPlaying);
+    EXPECT_EQ(wave.reset(handle), WaveResult::Ok);
+    EXPECT_EQ(wave.unprepare(handle, &loop.header), WaveResult::Ok);
+    EXPECT_EQ(wave.close(handle), WaveResult::Ok);
+}
+
+TEST(SdlWaveOutput, PausedLoopMayBeUnpreparedAndClosed) {
+    SdlWaveOutput wave(dummyDriver());
+    WaveHandle handle = 0;
+    ASSERT_EQ(wave.open(&handle, WaveFormat{}), WaveResult::Ok);
+    Play loop(441, kWaveBeginLoop | kWaveEndLoop, kWaveLoopForever);
+    wave.prepare(handle, &loop.header);
+    wave.write(handle, &loop.header);
+    EXPECT_EQ(wave.pause(handle), WaveResult::Ok);
+    EXPECT_EQ(wave.reset(handle), WaveResult::Ok);
+    EXPECT_EQ(wave.unprepare(handle, &loop.header), WaveResult::Ok);
+    EXPECT_EQ(wave.close(handle), WaveResult::Ok);
+}
+
+TEST(SdlWaveOutput, RefusesWhatTheClassicOutputRefuses) {
+    SdlWaveOutput wave(dummyDriver());
+    WaveHandle handle = 0;
+    WaveFormat other;
+    other.samplesPerSecond = 22050;
+    EXPECT_EQ(wave.open(&handle, other), WaveResult::Error);
+    ASSERT_EQ(wave.open(&handle, WaveFormat{}), WaveResult::Ok);
+    Play play(441);
+    EXPECT_EQ(wave.write(handle, &play.header), WaveResult::Error); // not prepared
+    EXPECT_EQ(wave.prepare(handle + 100, &play.header), WaveResult::InvalidHandle);
+    EXPECT_EQ(wave.setVolume(handle + 100, 0), WaveResult::InvalidHandle);
+    EXPECT_EQ(wave.close(handle), WaveResult::Ok);
+    EXPECT_EQ(wave.close(handle), WaveResult::InvalidHandle);
+}
+
+TEST(SdlWaveOutput, OverwriteLoopedChangesTheSamplesInPlace) {
+    SdlWaveOutput wave(dummyDriver());
+    Play loop(4, kWaveBeginLoop | kWaveEndLoop, kWaveLoopForever);
+    const std::vector<int16_t> tone{1, 2, 3, 4, 5, 6};
+    wave.overwriteLooped(&loop.header, tone.data(), tone.size());
+    EXPECT_EQ(loop.samples, (std::vector<int16_t>{1, 2, 3, 4}));
+}
+
+TEST(SdlWaveOutput, WithoutADeviceTheFailureIsReportedOnceAndTimeGoesOnSilently) {
+    SdlWaveOutput wave({"no-such-driver", 256});
+    WaveHandle handle = 0;
+    EXPECT_EQ(wave.open(&handle, WaveFormat{}), WaveResult::BadDevice);
+    EXPECT_TRUE(wave.fellBackToSilence());
+    ASSERT_EQ(wave.open(&handle, WaveFormat{}), WaveResult::Ok);
+
+    Play play(44100 * 20 / 1000);
+    wave.prepare(handle, &play.header);
+    ASSERT_EQ(wave.write(handle, &play.header), WaveResult::Ok);
+    EXPECT_EQ(wave.unprepare(handle, &play.header), WaveResult::StillPlaying);
+    EXPECT_TRUE(eventually([&] { return wave.unprepare(handle, &play.header) == WaveResult::Ok; }));
+
+    Play loop(441, kWaveBeginLoop | kWaveEndLoop, kWaveLoopForever);
+    wave.prepare(handle, &loop.header);
+    wave.write(handle, &loop.header);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(wave.close(handle), WaveResult::StillPlaying);
+    wave.reset(handle);
+    EXPECT_EQ(wave.close(handle), WaveResult::Ok);
+    EXPECT_EQ(wave.open(&handle, WaveFormat{}), WaveResult::Ok);
+}
+
+TEST(SdlWaveOutput, PlatformSoundsLeaveTheOneFailureReportToTheSoundUnit) {
+    SdlWaveOutput wave({"no-such-driver", 256});
+    WaveHandle handle = 0;
+    EXPECT_EQ(wave.openUnreported(&handle, WaveFormat{}), WaveResult::Ok);
+    EXPECT_TRUE(wave.fellBackToSilence());
+    EXPECT_EQ(wave.open(&handle, WaveFormat{}), WaveResult::BadDevice);
+    EXPECT_EQ(wave.open(&handle, WaveFormat{}), WaveResult::Ok);
+}
+
+} // namespace
+} // namespace tessal
