@@ -52,7 +52,7 @@ void Mixer::removeVoice(VoiceId voice) {
     // `removed` is freed here, outside the lock.
 }
 
-void Mixer::play(VoiceId id, const int16_t* samples, std::size_t count) {
+void Mixer::play(VoiceId id, const int16_t* samples, std::size_t count, int64_t startAt) {
     Voice* voice = find(id);
     if (!voice)
         return;
@@ -63,6 +63,8 @@ void Mixer::play(VoiceId id, const int16_t* samples, std::size_t count) {
         voice->loop = nullptr;
         voice->loopCount = 0;
         voice->position.store(0, std::memory_order_relaxed);
+        voice->startAt.store(startAt, std::memory_order_relaxed);
+        voice->startedAt.store(-1, std::memory_order_relaxed);
         voice->paused.store(false, std::memory_order_relaxed);
         voice->active.store(count > 0, std::memory_order_release);
     }
@@ -80,6 +82,8 @@ void Mixer::playLooped(VoiceId id, int16_t* samples, std::size_t count) {
         voice->loop = samples;
         voice->loopCount = count;
         voice->position.store(0, std::memory_order_relaxed);
+        voice->startAt.store(0, std::memory_order_relaxed);
+        voice->startedAt.store(-1, std::memory_order_relaxed);
         voice->paused.store(false, std::memory_order_relaxed);
         voice->active.store(true, std::memory_order_release);
     }
@@ -120,6 +124,11 @@ std::size_t Mixer::position(VoiceId id) const {
     return voice ? voice->position.load(std::memory_order_relaxed) : 0;
 }
 
+int64_t Mixer::startedAt(VoiceId id) const {
+    const Voice* voice = find(id);
+    return voice ? voice->startedAt.load(std::memory_order_acquire) : -1;
+}
+
 void Mixer::overwriteLooped(int16_t* loop, const int16_t* samples, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i)
         std::atomic_ref<int16_t>(loop[i]).store(samples[i], std::memory_order_relaxed);
@@ -133,9 +142,21 @@ inline int32_t scaled(int32_t sample, uint32_t gain) {
 
 } // namespace
 
-bool Mixer::mixVoice(Voice& voice, int32_t* mix, int frames) {
+bool Mixer::mixVoice(Voice& voice, int32_t* mix, int frames, int64_t at) {
     const uint32_t gain = voice.gain.load(std::memory_order_relaxed);
     std::size_t position = voice.position.load(std::memory_order_relaxed);
+    if (position == 0) {
+        // Not started yet: wait for its stream position, then start inside this chunk.
+        const int64_t lead = voice.startAt.load(std::memory_order_relaxed) - at;
+        if (lead >= frames)
+            return false;
+        if (lead > 0) {
+            mix += lead;
+            frames -= int(lead);
+        }
+        if (voice.startedAt.load(std::memory_order_relaxed) < 0)
+            voice.startedAt.store(at + std::max<int64_t>(lead, 0), std::memory_order_release);
+    }
     if (voice.loop) {
         const std::size_t count = voice.loopCount;
         if (count == 0)
@@ -176,9 +197,11 @@ void Mixer::render(int16_t* out, int frames) {
             if (!voice->active.load(std::memory_order_acquire) ||
                 voice->paused.load(std::memory_order_relaxed))
                 continue;
-            if (mixVoice(*voice, mix, n) && onVoiceEnd_)
+            if (mixVoice(*voice, mix, n, streamPosition_.load(std::memory_order_relaxed)) &&
+                onVoiceEnd_)
                 onVoiceEnd_(id);
         }
+        streamPosition_.fetch_add(n, std::memory_order_release);
         for (int i = 0; i < n; ++i)
             out[done + i] = int16_t(std::clamp(mix[i], -32768, 32767));
         done += n;

@@ -56,8 +56,10 @@ public:
     // UI thread, structural (take the lock).
     VoiceId addVoice();
     void removeVoice(VoiceId voice);
-    // Plays a copy of `count` samples from the start; replaces what the voice played.
-    void play(VoiceId voice, const int16_t* samples, std::size_t count);
+    // Plays a copy of `count` samples from the start; replaces what the voice played. Its first
+    // sample sounds at stream position `startAt` (see streamPosition()), or at once when that has
+    // passed, so starts keep their spacing whatever the phase of the audio callback.
+    void play(VoiceId voice, const int16_t* samples, std::size_t count, int64_t startAt = 0);
     // Loops over the caller's `count` samples in place until stopped; the buffer must outlive
     // the play (until stop(), removeVoice() or another play()).
     void playLooped(VoiceId voice, int16_t* samples, std::size_t count);
@@ -73,6 +75,11 @@ public:
     bool playing(VoiceId voice) const;
     // The next sample the voice will hand out (exact: advanced by render()).
     std::size_t position(VoiceId voice) const;
+    // The stream position at which the voice's current play handed out its first sample; -1
+    // until it has.
+    int64_t startedAt(VoiceId voice) const;
+    // Samples rendered since the mixer was made: the position of the next sample render() mixes.
+    int64_t streamPosition() const { return streamPosition_.load(std::memory_order_acquire); }
     int voiceCount() const { return int(voices_.size()); }
     // Stores `count` samples over the start of a looped buffer while render() may read it.
     static void overwriteLooped(int16_t* loop, const int16_t* samples, std::size_t count);
@@ -89,18 +96,22 @@ private:
         std::atomic<bool> paused{false};
         std::atomic<uint32_t> gain{kUnityGain};
         std::atomic<std::size_t> position{0};
+        std::atomic<int64_t> startAt{0};
+        std::atomic<int64_t> startedAt{-1};
     };
     class Locked;
 
     Voice* find(VoiceId voice) const;
-    // Audio thread: adds up to `frames` samples of `voice` to `mix`; true when it just ended.
-    static bool mixVoice(Voice& voice, int32_t* mix, int frames);
+    // Audio thread: adds up to `frames` samples of `voice` to `mix`, whose first sample is stream
+    // position `at`; true when it just ended.
+    static bool mixVoice(Voice& voice, int32_t* mix, int frames, int64_t at);
 
     AudioLock* lock_;
     std::map<VoiceId, std::unique_ptr<Voice>> voices_;
     VoiceId nextId_ = 1;
     std::function<void(VoiceId)> onVoiceEnd_;
     std::function<void(const int16_t*, int)> onRendered_;
+    std::atomic<int64_t> streamPosition_{0};
 };
 
 } // namespace tessal

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 
 class QAbstractEventDispatcher;
 
@@ -15,9 +16,18 @@ namespace tessal {
 // The UI thread's Qt event loop. Build it on the UI thread once the QApplication exists.
 //
 // processMessages() dispatches what is pending; with nothing pending it waits for the next event,
-// at most 1 ms (a reusable 1 ms precise single-shot timer bounds the wait), so loops around it
-// never spin a core. wakeUp() lets other threads (the audio callback when a voice ends, the
-// serial line watcher) end such a wait at once.
+// at most kDefaultWaitLimitMs (a reusable precise single-shot timer bounds the wait), so loops
+// around it never spin a core. What such loops wait for wakes them on time: wakeUp() from other
+// threads (the audio callback when a voice ends, the serial line watcher), wakeAt() for a known
+// moment (the end of a written buffer).
+//
+// Timed work keeps the simulated clock's timeline. The loop keeps a logical clock: between timed
+// events it is the steady clock; while a timer's handler runs it starts at the tick's due time
+// (or where the previous handler left off) and moves only as the simulated clock would, by
+// sleeps and by waits, which settle at the moment they waited for. Times counted from it (the
+// next period, a buffer's end) are then those of the simulation; the real thread lags by the
+// tick's latency and its own computing, which later sleeps absorb. So latencies are paid once
+// per event and never add up over a text.
 class QtEventLoop : public EventLoop {
 public:
     QtEventLoop();
@@ -26,17 +36,41 @@ public:
     void processMessages() override;
     void sleep(int ms) override;
     QDateTime localNow() override;
-    int64_t monotonicMs() override;
+    int64_t monotonicMs() override { return logicalUs() / 1000; }
     std::unique_ptr<IntervalTimer> createTimer() override;
+
+    // The logical clock [us], steady-clock based.
+    int64_t logicalUs() const;
+    // The steady clock itself [us]. Between timed handlers the logical clock agrees with it, so a
+    // tick due at a logical time is waited for until the steady clock reaches it.
+    static int64_t steadyUs();
+    // UI thread: handles a timed event due at `dueUs` (logical) as if it ran on time, or as soon
+    // as the previous handler had finished.
+    void dispatchTimed(int64_t dueUs, const std::function<void()>& handler);
+    // UI thread: a wait for something that ended at `logicalUs` has seen it; the logical clock
+    // goes back to that moment, as the simulated clock would stand there.
+    void settleAt(int64_t logicalUs);
+
+    // Every awaited event wakes the loop itself, so the bound is only a safety net; each bounded
+    // wait costs a thread wake-up, about 1.7 % of a core per 1000 a second on a virtual machine.
+    static constexpr int kDefaultWaitLimitMs = 20;
 
     // Any thread: ends the UI thread's current or next wait for events.
     void wakeUp();
-    // The longest wait of processMessages() [ms]; 1 by design. Each bounded wait is one wake-up
-    // of the thread, so an idle loop costs about 1000 wake-ups a second at 1 ms.
+    // UI thread: ends a wait at this logical time [us].
+    void wakeAt(int64_t logicalUs);
+    // The longest wait of processMessages() [ms].
     void setWaitLimitMs(int ms) { waitLimit_.setInterval(std::max(1, ms)); }
 
 private:
     QTimer waitLimit_;
+    QObject wakeContext_;
+    // While a timed handler runs, the logical clock stands still but for sleeps and waits;
+    // between them it is the steady clock.
+    int timedDepth_ = 0;
+    int64_t logicalUs_ = 0;
+    int64_t offsetUs_ = 0; // steady minus logical when the outermost timed handler began
+    int64_t freeAtUs_ = 0; // logical time the last timed handler finished
     QAbstractEventDispatcher* dispatcher_;
 };
 
@@ -49,7 +83,7 @@ private:
 // before the timer was switched off or re-armed is dropped.
 class QtIntervalTimer : public IntervalTimer {
 public:
-    QtIntervalTimer();
+    explicit QtIntervalTimer(QtEventLoop& loop);
     ~QtIntervalTimer() override;
 
 protected:
@@ -58,8 +92,12 @@ protected:
 
 private:
     void queueTick();
+    void startWaitFor(int64_t dueUs);
 
+    QtEventLoop& loop_;
     QTimer timer_;
+    int periodMs_ = 0;
+    int64_t dueUs_ = 0;             // logical time of the next tick
     QObject context_;               // queued ticks die with it
     uint64_t generation_ = 1;       // counts arm and disarm calls
     uint64_t queuedGeneration_ = 0; // the generation of the tick waiting in the queue, 0: none

@@ -11,6 +11,9 @@ QtPlatform::QtPlatform(SdlWaveOutput::Options audio)
     : wave_(std::move(audio)), serial_([this] { loop_.wakeUp(); }), speech_(wave_, loop_),
       sounds_(wave_, loop_) {
     wave_.setOnVoiceEnd([this] { loop_.wakeUp(); });
+    wave_.setScheduleWake([this](int64_t atUs) { loop_.wakeAt(atUs); });
+    wave_.setClock([this] { return loop_.logicalUs(); },
+                   [this](int64_t atUs) { loop_.settleAt(atUs); });
 }
 
 QtPlatform::~QtPlatform() = default;

@@ -10,9 +10,6 @@ namespace tessal {
 namespace {
 
 constexpr int kSampleRate = 44100; // [Hz]
-// A play the device has not finished this long after its nominal end counts as ended, so a
-// blocking play cannot hang on an audio thread that stopped (a device unplugged mid-play) [us].
-constexpr int64_t kEndGraceUs = 1'000'000;
 
 int64_t monotonicUs() {
     using namespace std::chrono;
@@ -42,7 +39,8 @@ public:
 SdlWaveOutput::SdlWaveOutput() : SdlWaveOutput(Options{}) {}
 
 SdlWaveOutput::SdlWaveOutput(Options options)
-    : options_(std::move(options)), lock_(std::make_unique<DeviceLock>()), mixer_(lock_.get()) {
+    : options_(std::move(options)), lock_(std::make_unique<DeviceLock>()), mixer_(lock_.get()),
+      clockUs_(&monotonicUs), settleAt_([](int64_t) {}) {
     mixer_.setOnVoiceEnd([this](Mixer::VoiceId) {
         if (onVoiceEnd_)
             onVoiceEnd_();
@@ -58,7 +56,13 @@ SdlWaveOutput::~SdlWaveOutput() {
 }
 
 void SdlWaveOutput::audioCallback(void* self, uint8_t* stream, int bytes) {
-    static_cast<SdlWaveOutput*>(self)->mixer_.render(reinterpret_cast<int16_t*>(stream), bytes / 2);
+    auto* output = static_cast<SdlWaveOutput*>(self);
+    // A sequence lock: the UI thread reads the time and the position of one and the same callback.
+    output->callbackSequence_.fetch_add(1, std::memory_order_acq_rel);
+    output->callbackStream_.store(output->mixer_.streamPosition(), std::memory_order_relaxed);
+    output->callbackUs_.store(monotonicUs(), std::memory_order_relaxed);
+    output->callbackSequence_.fetch_add(1, std::memory_order_release);
+    output->mixer_.render(reinterpret_cast<int16_t*>(stream), bytes / 2);
 }
 
 bool SdlWaveOutput::ensureDevice() {
@@ -139,11 +143,7 @@ bool SdlWaveOutput::stillPlaying(const Device& device) const {
         return false;
     if (device.looping)
         return true;
-    const bool overdue =
-        monotonicUs() >= device.startUs + device.durationUs + (silent_ ? 0 : kEndGraceUs);
-    if (silent_)
-        return !overdue;
-    return mixer_.playing(device.voice) && !overdue;
+    return clockUs_() < device.startUs + device.durationUs;
 }
 
 void SdlWaveOutput::stopVoice(Device& device) {
@@ -162,17 +162,37 @@ WaveResult SdlWaveOutput::write(WaveHandle handle, WaveHeader* header) {
     stopVoice(*device);
     device->looping = header->looping();
     device->stopped = false;
-    device->startUs = monotonicUs();
+    device->startUs = clockUs_();
     device->durationUs = durationUs(header->sampleCount());
     if (!silent_) {
         mixer_.setVolume(device->voice, device->volume);
         if (device->looping)
             mixer_.playLooped(device->voice, header->data, header->sampleCount());
         else
-            mixer_.play(device->voice, header->data, header->sampleCount());
+            mixer_.play(device->voice, header->data, header->sampleCount(),
+                        scheduledStart(monotonicUs()));
     }
     device->playing = header;
+    if (!device->looping && scheduleWake_)
+        scheduleWake_(device->startUs + device->durationUs);
     return WaveResult::Ok;
+}
+
+int64_t SdlWaveOutput::scheduledStart(int64_t writeUs) const {
+    int64_t callbackUs = 0;
+    int64_t callbackStream = 0;
+    for (;;) {
+        const uint64_t before = callbackSequence_.load(std::memory_order_acquire);
+        callbackUs = callbackUs_.load(std::memory_order_relaxed);
+        callbackStream = callbackStream_.load(std::memory_order_relaxed);
+        std::atomic_thread_fence(std::memory_order_acquire);
+        if (before % 2 == 0 && callbackSequence_.load(std::memory_order_relaxed) == before)
+            break;
+    }
+    if (callbackUs == 0)
+        return 0; // no callback yet: as soon as the device starts
+    const int64_t sinceCallback = std::max<int64_t>(0, writeUs - callbackUs);
+    return callbackStream + sinceCallback * kSampleRate / 1'000'000 + obtainedFrames_;
 }
 
 WaveResult SdlWaveOutput::unprepare(WaveHandle handle, WaveHeader* header) {
@@ -182,6 +202,8 @@ WaveResult SdlWaveOutput::unprepare(WaveHandle handle, WaveHeader* header) {
     if (device->playing == header) {
         if (stillPlaying(*device))
             return WaveResult::StillPlaying;
+        if (!device->stopped && !device->looping)
+            settleAt_(device->startUs + device->durationUs);
         stopVoice(*device); // releases a paused loop's buffer
     }
     header->prepared = false;

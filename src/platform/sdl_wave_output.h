@@ -3,6 +3,7 @@
 #include "platform/mixer.h"
 #include "platform/wave_output.h"
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
@@ -14,8 +15,15 @@ namespace tessal {
 // The production wave output: one SDL2 audio device (44100 Hz, signed 16-bit, mono, a callback of
 // `callbackFrames` samples) opened at the first open(), and a Mixer behind it; each open handle
 // is one voice. It behaves as SimWaveOutput does: a non-looping buffer is copied when written, a
-// looping one is read in place; unprepare answers StillPlaying until the voice has been heard to
-// its end; reset and pause silence it at once; close refuses while it still plays.
+// looping one is read in place; reset and pause silence it at once; close refuses while it still
+// plays.
+//
+// Time is kept by the clock, not by the audio thread's blocks: a written buffer starts sounding
+// one callback period after write() (a constant latency, placed to the sample from the time of
+// the last callback), and unprepare answers StillPlaying until the buffer's duration has passed
+// since write(). So a character's start and end keep their spacing to the sample whatever the
+// callback's phase, as on the simulated output. The buffers played this way end in silence
+// longer than the latency, which is what reset() cuts.
 //
 // Without any usable audio device the first open() answers BadDevice once; from then on every
 // open succeeds on a silent backend whose voices end after their duration by the monotonic
@@ -56,6 +64,17 @@ public:
 
     // Set before the first open(): called on the audio thread when a voice ends (wakes the loop).
     void setOnVoiceEnd(std::function<void()> onVoiceEnd) { onVoiceEnd_ = std::move(onVoiceEnd); }
+    // Set before the first open(): the clock plays are timed by [us] (the loop's logical clock;
+    // the steady clock by default), and what to call when a wait has seen a play's end.
+    void setClock(std::function<int64_t()> nowUs, std::function<void(int64_t)> settleAt) {
+        clockUs_ = std::move(nowUs);
+        settleAt_ = std::move(settleAt);
+    }
+    // Set before the first open(): asks the UI thread's loop to wake at a time of that clock [us],
+    // the end of a written buffer, so a wait for it ends on time.
+    void setScheduleWake(std::function<void(int64_t atUs)> scheduleWake) {
+        scheduleWake_ = std::move(scheduleWake);
+    }
 
     bool fellBackToSilence() const { return silent_; }
     // Samples per callback granted by the device; 0 before the first open or when silent.
@@ -80,6 +99,9 @@ private:
     bool ensureDevice();
     Device* find(WaveHandle handle);
     bool stillPlaying(const Device& device) const;
+    // The stream position where a buffer written at `writeUs` starts: one callback period after
+    // the position that moment corresponds to.
+    int64_t scheduledStart(int64_t writeUs) const;
     void stopVoice(Device& device);
     static void audioCallback(void* self, uint8_t* stream, int bytes);
 
@@ -87,6 +109,13 @@ private:
     std::unique_ptr<DeviceLock> lock_;
     Mixer mixer_;
     std::function<void()> onVoiceEnd_;
+    std::function<void(int64_t)> scheduleWake_;
+    std::function<int64_t()> clockUs_;
+    std::function<void(int64_t)> settleAt_;
+    // Written by the audio callback as it starts: when, and at which stream position.
+    std::atomic<uint64_t> callbackSequence_{0};
+    std::atomic<int64_t> callbackUs_{0};
+    std::atomic<int64_t> callbackStream_{0};
     std::map<WaveHandle, Device> devices_;
     WaveHandle nextHandle_ = 1;
     uint32_t sdlDevice_ = 0;

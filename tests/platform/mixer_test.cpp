@@ -145,5 +145,38 @@ TEST(Mixer, LongRenderSpansChunksAndReportsWhatItHandedOut) {
     EXPECT_EQ(reportedLast, out[1499]);
 }
 
+TEST(Mixer, ScheduledStartsKeepTheirSpacingWhateverTheBlockSize) {
+    // Two voices written for stream positions 10 and 37 start exactly there, whether the audio
+    // thread asks for blocks of 7, 16 or 64 samples; a start already passed sounds at once.
+    for (int block : {7, 16, 64}) {
+        Mixer mixer;
+        const Mixer::VoiceId a = mixer.addVoice();
+        const Mixer::VoiceId b = mixer.addVoice();
+        const Samples tone{5, 6, 7};
+        mixer.play(a, tone.data(), tone.size(), 10);
+        mixer.play(b, tone.data(), tone.size(), 37);
+        Samples out;
+        while (out.size() < 64) {
+            const Samples part = rendered(mixer, block);
+            out.insert(out.end(), part.begin(), part.end());
+        }
+        Samples expected(out.size(), 0);
+        for (int i = 0; i < 3; ++i) {
+            expected[std::size_t(10 + i)] = tone[std::size_t(i)];
+            expected[std::size_t(37 + i)] = tone[std::size_t(i)];
+        }
+        EXPECT_EQ(out, expected) << "blocks of " << block;
+        EXPECT_EQ(mixer.startedAt(a), 10) << block;
+        EXPECT_EQ(mixer.startedAt(b), 37) << block;
+        EXPECT_EQ(mixer.streamPosition(), int64_t(out.size()));
+
+        const Mixer::VoiceId late = mixer.addVoice();
+        mixer.play(late, tone.data(), tone.size(), 3);
+        const int64_t now = mixer.streamPosition();
+        EXPECT_EQ(Samples(rendered(mixer, 4)), (Samples{5, 6, 7, 0})) << block;
+        EXPECT_EQ(mixer.startedAt(late), now);
+    }
+}
+
 } // namespace
 } // namespace tessal

@@ -108,3 +108,44 @@ TEST(QtPlatform, ProcessPathsComeFromQt) {
 
 } // namespace
 } // namespace tessal
+
+namespace tessal {
+
+TEST(QtEventLoopClock, TimedHandlersCountFromTheirDueTimeNotFromWhenTheyRan) {
+    QtEventLoop loop;
+    // A tick handled 3 ms late, that computes for 2 ms and then sleeps 10 ms, stands 10 ms after
+    // its due time: the latency and the computing are absorbed, not added.
+    const int64_t due = QtEventLoop::steadyUs() - 3000;
+    int64_t afterSleep = 0;
+    int64_t nestedStart = 0;
+    int64_t settled = 0;
+    loop.dispatchTimed(due, [&] {
+        EXPECT_EQ(loop.logicalUs(), due);
+        const int64_t busyUntil = QtEventLoop::steadyUs() + 2000;
+        while (QtEventLoop::steadyUs() < busyUntil) {
+        }
+        EXPECT_EQ(loop.logicalUs(), due);
+        loop.sleep(10);
+        afterSleep = loop.logicalUs();
+        // A tick due earlier than the clock, handled inside, runs at the clock's time.
+        loop.dispatchTimed(due + 4000, [&] { nestedStart = loop.logicalUs(); });
+        // A wait that overshot the end it waited for settles there.
+        loop.sleep(5);
+        loop.settleAt(due + 12000);
+        settled = loop.logicalUs();
+    });
+    EXPECT_EQ(afterSleep, due + 10000);
+    EXPECT_EQ(nestedStart, due + 10000);
+    EXPECT_EQ(settled, due + 12000);
+    // The next tick due before that handler finished starts where it left off.
+    int64_t next = 0;
+    loop.dispatchTimed(due + 11000, [&] { next = loop.logicalUs(); });
+    EXPECT_EQ(next, due + 12000);
+    // Between timed handlers the clock is the steady clock.
+    const int64_t before = QtEventLoop::steadyUs();
+    const int64_t between = loop.logicalUs();
+    EXPECT_GE(between, before);
+    EXPECT_LE(between, QtEventLoop::steadyUs());
+}
+
+} // namespace tessal
