@@ -114,7 +114,7 @@ void TTessalForm::buildBasicCourseControls() {
     NEWBtn = makeButton(PlayPanel, {"NEWBtn",
                                     QStringLiteral("New "),
                                     0,
-                                    {420, 25, 70, 36},
+                                    {420, 25, 72, 44},
                                     QStringLiteral("新しい課題を作ります。"),
                                     QStringLiteral("Question")});
     onSignal(NEWBtn, &TgdButton::clicked, [this] { NEWBtnClick(); });

@@ -2,6 +2,7 @@
 // card: tessal-screenshot <working directory> <output folder>.
 #include "app/tessal_form.h"
 #include "platform/sim_platform.h"
+#include "widgets/gd_button.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,6 +45,20 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }
+    }
+    // The basic course as a user sees it after a question: three letters heard, the first
+    // answered.
+    form.RandomBtn->click();
+    form.LengthBtns[2]->click();
+    form.NEWBtn->click();
+    while (form.RUNFlag != 0)
+        sim.loop().runFor(10);
+    form.AnsEdit2->setText(form.QuestionString2.left(1));
+    QApplication::processEvents();
+    const QString course = output.filePath(QStringLiteral("basic-course.png"));
+    if (!form.grab().save(course)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(course));
+        return 1;
     }
     return sim.dialogs().messages().isEmpty() ? 0 : 3;
 }
