@@ -2,6 +2,7 @@
 #include "app/tessal_form.h"
 #include "listening/basic_course_generator.h"
 #include "listening/report_pane.h"
+#include "widgets/button_factory.h"
 #include "widgets/gd_button.h"
 
 #include <QLabel>
@@ -12,12 +13,6 @@ namespace {
 constexpr int kStopBtnLeft = 530;
 constexpr int kNewBtnLeft = 420;
 constexpr int kTalkingNewBtnLeft = 500;
-
-// Blue for every member, aqua for the one whose Tag is `value`; none when no Tag matches.
-void markSelection(const std::vector<TgdButton*>& group, int value) {
-    for (TgdButton* button : group)
-        button->setMark(button->Tag() == value ? kAqua : kBlue);
-}
 
 } // namespace
 

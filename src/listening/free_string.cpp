@@ -3,6 +3,7 @@
 #include "widgets/button_factory.h"
 
 #include <QLabel>
+#include <array>
 
 namespace tessal {
 namespace {
@@ -49,8 +50,7 @@ void TTessalForm::EnableBtn1Click(TgdButton* sender) {
 void TTessalForm::EnableNoApply() {
     if (EnableNo != 0 && EnableNo != 1)
         return;
-    EnableBtn1->setMark(EnableNo == 0 ? kAqua : kBlue);
-    EnableBtn2->setMark(EnableNo == 1 ? kAqua : kBlue);
+    markSelection(std::array{EnableBtn1, EnableBtn2}, EnableNo);
 }
 
 void TTessalForm::CLSBtnClick() {

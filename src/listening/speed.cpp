@@ -1,7 +1,7 @@
 #include "app/frame_widgets.h"
 #include "app/tessal_form.h"
 #include "listening/speed_table.h"
-#include "widgets/gd_button.h"
+#include "widgets/button_factory.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -12,12 +12,10 @@ void TTessalForm::SpeedSelectBtnClick(TgdButton* sender) {
 }
 
 void TTessalForm::SpeedSelect(int index) {
-    for (TgdButton* button : SpeedBtns)
-        button->setMark(kBlue);
+    markSelection(SpeedBtns, index);
     const auto row = speedRowForIndex(index);
     if (!row)
         return;
-    SpeedBtns[std::size_t(row->index - 1)]->setMark(kAqua);
     SpeedWPS = row->wpm;
     DotTime = row->dotMs;
     DashTime = row->dashMs;

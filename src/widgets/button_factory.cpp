@@ -19,4 +19,9 @@ TgdButton* makeButton(QWidget* parent, const ButtonSpec& spec) {
     return button;
 }
 
+void markSelection(std::span<TgdButton* const> group, int value) {
+    for (TgdButton* button : group)
+        button->setMark(button->Tag() == value ? kButtonChosenMark : kButtonIdleMark);
+}
+
 } // namespace tessal
