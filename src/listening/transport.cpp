@@ -64,6 +64,7 @@ void TTessalForm::StopBtnON() {
         TRepCurrCount = 0;
         TITimerCount = 0;
         TakingInterValTimer->setEnabled(false);
+        // TIProgLabel shows "Stop" here once the talking mode has its panel.
         PlayButtonsReset();
         return;
     }
