@@ -2,6 +2,7 @@
 
 #include "app/frame_widgets.h"
 #include "app/tessal_form.h"
+#include "morse/ascii_text.h"
 #include "widgets/gd_button.h"
 
 #include <QLabel>
@@ -12,18 +13,6 @@ namespace tessal {
 namespace {
 
 const QColor kRed{0xFF, 0x00, 0x00};
-
-// Strips every character at or below the blank from both ends; QString::trimmed() would also
-// strip wider spaces and keep control characters.
-QString trimmedOfBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first).unicode() <= 0x20)
-        ++first;
-    while (last > first && text.at(last - 1).unicode() <= 0x20)
-        --last;
-    return text.mid(first, last - first);
-}
 
 } // namespace
 
@@ -45,16 +34,8 @@ QChar characterAt(const QString& text, int position) {
     return text.at(position - 1);
 }
 
-QString upperAsciiLetters(QString text) {
-    for (QChar& c : text) {
-        if (c >= u'a' && c <= u'z')
-            c = QChar(c.unicode() - u'a' + u'A');
-    }
-    return text;
-}
-
 void TTessalForm::AnswerPanelSetup() {
-    QuestionString2 = trimmedOfBlanks(QuestionString);
+    QuestionString2 = trimBlanksAndControls(QuestionString);
     QCount = RandomLength;
     for (QLabel* box : APanel)
         box->hide();
@@ -129,7 +110,7 @@ void TTessalForm::JudgeBtnClick() {
 void TTessalForm::AnswerJudge() {
     RandomStringLabel->show();
     RandomModeQestionStringBtn->setMark(kYellow);
-    AnsEdit->setText(upperAsciiLetters(AnsEdit->text()));
+    AnsEdit->setText(upperCaseAsciiLetters(AnsEdit->text()));
     if (AnsEdit->text() == RandomStringLabel->text()) {
         platform_.sounds().messageBeep(MessageSound::Ok);
         AddREdit1Line(QStringLiteral("Success!"), kAqua);

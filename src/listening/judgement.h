@@ -20,7 +20,4 @@ QColor answerBoxColour(const QLabel* box);
 // character equals.
 QChar characterAt(const QString& text, int position);
 
-// `text` with its ASCII letters upper-cased; every other character as it is.
-QString upperAsciiLetters(QString text);
-
 } // namespace tessal

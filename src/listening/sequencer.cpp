@@ -9,7 +9,6 @@ namespace tessal {
 namespace {
 
 constexpr int kFirstUnitDelayMs = 50;
-constexpr int kClosingPauseMs = 75;
 const QString kPauseUnit = QStringLiteral(" ");
 
 } // namespace
@@ -86,7 +85,7 @@ void TTessalForm::MorseTimerON() {
     platform_.loop().sleep(DashTime);
     MSTimer->setInterval(int(unitMs));
     MSTimer->setEnabled(true);
-    sound_.PlayListenWave(kClosingPauseMs);
+    sound_.PlayListenWave(TessalLib::kClosingPauseMs);
 }
 
 void TTessalForm::MorsePlayEnd() {

@@ -1,8 +1,10 @@
 #include "app/tessal_form.h"
 #include "listening/speed_table.h"
+#include "morse/ascii_text.h"
 #include "widgets/button_factory.h"
 
 #include <QLabel>
+#include <array>
 
 namespace tessal {
 
@@ -11,19 +13,8 @@ namespace {
 constexpr int kCodeToLatin = 0;
 constexpr int kCodeToKana = 1;
 constexpr int kCharacterToCode = 2;
-constexpr int kClosingPauseMs = 75;
-const QColor kChosenMark{0x00, 0xFF, 0xFF};
 // The half-width prolonged sound mark stands for a dash on this panel.
 constexpr QChar kPanelDash{0xFF70};
-
-// Only ASCII letters change; kana and full-width letters stay as typed.
-QString upperCaseAscii(QString text) {
-    for (QChar& c : text) {
-        if (c >= u'a' && c <= u'z')
-            c = QChar(c.unicode() - u'a' + u'A');
-    }
-    return text;
-}
 
 } // namespace
 
@@ -32,27 +23,15 @@ void TTessalForm::ConvModeBtnON(TgdButton* sender) {
 }
 
 void TTessalForm::ConvModeApply(int mode) {
-    for (TgdButton* button : {Mode0Btn, Mode1Btn, Mode2Btn})
-        button->setMark(kButtonIdleMark);
-    switch (mode) {
-    case kCodeToLatin:
-    case kCodeToKana:
-        SoundPlayBtn->hide();
-        (mode == kCodeToLatin ? Mode0Btn : Mode1Btn)->setMark(kChosenMark);
-        ConvMode = mode;
-        break;
-    case kCharacterToCode:
-        SoundPlayBtn->show();
-        Mode2Btn->setMark(kChosenMark);
-        ConvMode = kCharacterToCode;
-        break;
-    default:
-        break;
-    }
+    markSelection(std::array{Mode0Btn, Mode1Btn, Mode2Btn}, mode);
+    if (mode != kCodeToLatin && mode != kCodeToKana && mode != kCharacterToCode)
+        return;
+    SoundPlayBtn->setVisible(mode == kCharacterToCode);
+    ConvMode = mode;
 }
 
 void TTessalForm::StrConvFunction() {
-    const QString text = upperCaseAscii(ConvEdit->text());
+    const QString text = upperCaseAsciiLetters(ConvEdit->text());
     ConvEdit->setText(text);
     TestMorseCode = ConvertMorse(text, ConvMode);
     ConvResultLabel->setText(
@@ -80,7 +59,7 @@ void TTessalForm::SoundPlayBtnClick() {
     if (sound().MakeListenWave(TestMorseCode, Frequency1, Volume_1, DotTime, DashTime) == 0)
         return;
     platform().loop().sleep(DashTime);
-    sound().PlayListenWave(kClosingPauseMs);
+    sound().PlayListenWave(TessalLib::kClosingPauseMs);
 }
 
 } // namespace tessal

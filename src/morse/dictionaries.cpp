@@ -1,5 +1,7 @@
 #include "morse/dictionaries.h"
 
+#include "morse/ascii_text.h"
+
 #include "morse/text_decoder.h"
 
 #include <QDir>
@@ -9,20 +11,6 @@
 
 namespace tessal {
 namespace {
-
-bool isBlankOrControl(QChar ch) {
-    return ch.unicode() <= 0x20;
-}
-
-QString trimControlAndBlank(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlankOrControl(text.at(begin)))
-        ++begin;
-    while (end > begin && isBlankOrControl(text.at(end - 1)))
-        --end;
-    return text.sliced(begin, end - begin);
-}
 
 struct DictionaryFile {
     const char* name;
@@ -45,7 +33,7 @@ constexpr std::array<DictionaryFile, 5> kDictionaryFiles{{
 // Blank lines after the last entry are what an editor leaves behind, not a broken entry.
 qsizetype countWithoutTrailingBlankLines(const QStringList& lines) {
     qsizetype count = lines.size();
-    while (count > 0 && trimControlAndBlank(lines.at(count - 1)).isEmpty())
+    while (count > 0 && trimBlanksAndControls(lines.at(count - 1)).isEmpty())
         --count;
     return count;
 }
@@ -76,16 +64,6 @@ std::optional<QString> loadDictionaryFile(const QString& folder, const Dictionar
         codes.append(fields.at(0));
     }
     return std::nullopt;
-}
-
-// Only a to z: kana, full-width letters and symbols must stay as they are.
-QString upperCaseAsciiLetters(const QString& text) {
-    QString result = text;
-    for (QChar& ch : result) {
-        if (ch >= u'a' && ch <= u'z')
-            ch = QChar(ch.unicode() - u'a' + u'A');
-    }
-    return result;
 }
 
 struct SearchStep {
@@ -138,7 +116,7 @@ QString firstMatch(const MorseDictionaries& dictionaries, const std::array<Searc
 QStringList SplitString(const QString& text, const QString& separator) {
     QStringList fields;
     QString field;
-    for (const QChar ch : trimControlAndBlank(text)) {
+    for (const QChar ch : trimBlanksAndControls(text)) {
         if (QStringView(&ch, 1) == separator) {
             fields.append(field);
             field.clear();

@@ -15,6 +15,9 @@ namespace tessal {
 // All calls come from the UI thread.
 class TessalLib {
 public:
+    // The pause every caller leaves after a listening character has sounded [ms].
+    static constexpr int kClosingPauseMs = 75;
+
     explicit TessalLib(Platform& platform) : platform_(platform) {}
     ~TessalLib();
     TessalLib(const TessalLib&) = delete;
