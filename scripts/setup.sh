@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libsdl2-dev libespeak-ng-dev espeak-ng-data
     libgtest-dev libgmock-dev fonts-noto-cjk
     xvfb xauth unrtf
+    libsndfile1-dev multimon-ng python3
 )
 
 missing=()

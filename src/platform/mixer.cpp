@@ -1,6 +1,10 @@
 #include "platform/mixer.h"
 
+#include "sound/edge_shape.h"
+
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace tessal {
 
@@ -71,7 +75,7 @@ void Mixer::play(VoiceId id, const int16_t* samples, std::size_t count, int64_t 
     // The previous copy is freed here, outside the lock.
 }
 
-void Mixer::playLooped(VoiceId id, int16_t* samples, std::size_t count) {
+void Mixer::playLooped(VoiceId id, int16_t* samples, std::size_t count, bool gateOpen) {
     Voice* voice = find(id);
     if (!voice)
         return;
@@ -85,8 +89,15 @@ void Mixer::playLooped(VoiceId id, int16_t* samples, std::size_t count) {
         voice->startAt.store(0, std::memory_order_relaxed);
         voice->startedAt.store(-1, std::memory_order_relaxed);
         voice->paused.store(false, std::memory_order_relaxed);
+        voice->gateOpen.store(gateOpen, std::memory_order_relaxed);
+        voice->fadePhase = gateOpen ? kEdgeRampSamples : 0;
         voice->active.store(true, std::memory_order_release);
     }
+}
+
+void Mixer::setGate(VoiceId id, bool open) {
+    if (Voice* voice = find(id))
+        voice->gateOpen.store(open, std::memory_order_release);
 }
 
 void Mixer::stop(VoiceId id) {
@@ -140,6 +151,17 @@ inline int32_t scaled(int32_t sample, uint32_t gain) {
     return gain == Mixer::kUnityGain ? sample : sample * int32_t(gain) / int32_t(Mixer::kUnityGain);
 }
 
+// The gate's fade, one gain per phase 0 .. ramp; computed once, read by the audio thread.
+const std::array<float, kEdgeRampSamples + 1>& fadeGains() {
+    static const auto gains = [] {
+        std::array<float, kEdgeRampSamples + 1> table{};
+        for (int64_t k = 0; k <= kEdgeRampSamples; ++k)
+            table[std::size_t(k)] = float(edgeGain(k, kEdgeRampSamples));
+        return table;
+    }();
+    return gains;
+}
+
 } // namespace
 
 bool Mixer::mixVoice(Voice& voice, int32_t* mix, int frames, int64_t at) {
@@ -158,18 +180,7 @@ bool Mixer::mixVoice(Voice& voice, int32_t* mix, int frames, int64_t at) {
             voice.startedAt.store(at + std::max<int64_t>(lead, 0), std::memory_order_release);
     }
     if (voice.loop) {
-        const std::size_t count = voice.loopCount;
-        if (count == 0)
-            return false;
-        position %= count;
-        for (int i = 0; i < frames; ++i) {
-            const int16_t sample =
-                std::atomic_ref<int16_t>(voice.loop[position]).load(std::memory_order_relaxed);
-            mix[i] += scaled(sample, gain);
-            if (++position == count)
-                position = 0;
-        }
-        voice.position.store(position, std::memory_order_relaxed);
+        mixLoop(voice, mix, frames);
         return false;
     }
     const std::size_t size = voice.copy.size();
@@ -184,6 +195,36 @@ bool Mixer::mixVoice(Voice& voice, int32_t* mix, int frames, int64_t at) {
         return false;
     voice.active.store(false, std::memory_order_release);
     return true;
+}
+
+void Mixer::mixLoop(Voice& voice, int32_t* mix, int frames) {
+    const std::size_t count = voice.loopCount;
+    if (count == 0)
+        return;
+    const uint32_t gain = voice.gain.load(std::memory_order_relaxed);
+    const bool open = voice.gateOpen.load(std::memory_order_acquire);
+    const auto& fade = fadeGains();
+    std::size_t position = voice.position.load(std::memory_order_relaxed) % count;
+    int64_t phase = voice.fadePhase;
+    for (int i = 0; i < frames; ++i) {
+        if (open && phase < kEdgeRampSamples)
+            ++phase;
+        else if (!open && phase > 0)
+            --phase;
+        if (phase > 0) {
+            const int16_t sample =
+                std::atomic_ref<int16_t>(voice.loop[position]).load(std::memory_order_relaxed);
+            const int32_t faded =
+                phase == kEdgeRampSamples
+                    ? sample
+                    : int32_t(std::lround(float(sample) * fade[std::size_t(phase)]));
+            mix[i] += scaled(faded, gain);
+        }
+        if (++position == count)
+            position = 0;
+    }
+    voice.fadePhase = phase;
+    voice.position.store(position, std::memory_order_relaxed);
 }
 
 void Mixer::render(int16_t* out, int frames) {

@@ -27,6 +27,11 @@ public:
 // its samples change only through overwriteLooped(), which stores while render() loads (both
 // relaxed atomics on the very samples, so there is no data race and no lock on the key path).
 //
+// A looping voice also has a gate (the sidetone's key): closing it fades what the loop plays out
+// along a 5 ms raised cosine, opening it fades it in again from wherever the fade stands, both
+// from the first sample render() hands out after the call, so a key edge costs no latency and
+// never clicks.
+//
 // Threads:
 //  - render() is called from the audio thread, and so are the end and render callbacks;
 //  - every other call comes from the UI thread. Calls that change which buffer a voice reads
@@ -62,12 +67,15 @@ public:
     void play(VoiceId voice, const int16_t* samples, std::size_t count, int64_t startAt = 0);
     // Loops over the caller's `count` samples in place until stopped; the buffer must outlive
     // the play (until stop(), removeVoice() or another play()).
-    void playLooped(VoiceId voice, int16_t* samples, std::size_t count);
+    // The gate starts open (heard at once) or closed (silent until setGate(true)).
+    void playLooped(VoiceId voice, int16_t* samples, std::size_t count, bool gateOpen = true);
     // Silences the voice at once; after it returns the voice no longer reads its buffer.
     void stop(VoiceId voice);
 
     // UI thread, lock-free.
     void setVolume(VoiceId voice, uint32_t volume);
+    // Opens or closes a looping voice's gate; the fade starts with the next sample rendered.
+    void setGate(VoiceId voice, bool open);
     // A paused voice hands out nothing and keeps its read position.
     void setPaused(VoiceId voice, bool paused);
     bool paused(VoiceId voice) const;
@@ -98,6 +106,8 @@ private:
         std::atomic<std::size_t> position{0};
         std::atomic<int64_t> startAt{0};
         std::atomic<int64_t> startedAt{-1};
+        std::atomic<bool> gateOpen{true};
+        int64_t fadePhase = 0; // audio thread: samples into the fade-in, 0 (silent) .. ramp
     };
     class Locked;
 
@@ -105,6 +115,7 @@ private:
     // Audio thread: adds up to `frames` samples of `voice` to `mix`, whose first sample is stream
     // position `at`; true when it just ended.
     static bool mixVoice(Voice& voice, int32_t* mix, int frames, int64_t at);
+    static void mixLoop(Voice& voice, int32_t* mix, int frames);
 
     AudioLock* lock_;
     std::map<VoiceId, std::unique_ptr<Voice>> voices_;

@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 #include <SDL.h>
+#include <algorithm>
 #include <chrono>
 
 namespace tessal {
@@ -14,6 +15,10 @@ constexpr int kSampleRate = 44100; // [Hz]
 int64_t monotonicUs() {
     using namespace std::chrono;
     return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+bool allSilent(const int16_t* samples, std::size_t count) {
+    return std::all_of(samples, samples + count, [](int16_t s) { return s == 0; });
 }
 
 int64_t durationUs(std::size_t samples) {
@@ -166,9 +171,12 @@ WaveResult SdlWaveOutput::write(WaveHandle handle, WaveHeader* header) {
     device->durationUs = durationUs(header->sampleCount());
     if (!silent_) {
         mixer_.setVolume(device->voice, device->volume);
-        if (device->looping)
-            mixer_.playLooped(device->voice, header->data, header->sampleCount());
-        else
+        if (device->looping) {
+            // A loop that starts silent (the sidetone before its first key-down) waits behind a
+            // closed gate, so the first tone written over it fades in.
+            device->gateOpen = !allSilent(header->data, header->sampleCount());
+            mixer_.playLooped(device->voice, header->data, header->sampleCount(), device->gateOpen);
+        } else
             mixer_.play(device->voice, header->data, header->sampleCount(),
                         scheduledStart(monotonicUs()));
     }
@@ -251,8 +259,28 @@ WaveResult SdlWaveOutput::setVolume(WaveHandle handle, uint32_t volume) {
     return WaveResult::Ok;
 }
 
+SdlWaveOutput::Device* SdlWaveOutput::loopingWith(const WaveHeader* header) {
+    for (auto& [handle, device] : devices_)
+        if (device.playing == header && device.looping && !device.stopped)
+            return &device;
+    return nullptr;
+}
+
 void SdlWaveOutput::overwriteLooped(WaveHeader* header, const int16_t* samples, std::size_t count) {
-    Mixer::overwriteLooped(header->data, samples, std::min(count, header->sampleCount()));
+    count = std::min(count, header->sampleCount());
+    Device* device = silent_ ? nullptr : loopingWith(header);
+    if (device && count == header->sampleCount() && allSilent(samples, count)) {
+        // Silence over the whole loop closes the gate instead: the loop keeps its sound for the
+        // 5 ms fade-out (zeros written now would cut it off with a click).
+        device->gateOpen = false;
+        mixer_.setGate(device->voice, false);
+        return;
+    }
+    Mixer::overwriteLooped(header->data, samples, count);
+    if (device && !device->gateOpen) {
+        device->gateOpen = true;
+        mixer_.setGate(device->voice, true);
+    }
 }
 
 void playToEnd(SdlWaveOutput& wave, EventLoop& loop, const std::vector<int16_t>& samples) {

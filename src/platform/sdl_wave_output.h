@@ -25,6 +25,12 @@ namespace tessal {
 // callback's phase, as on the simulated output. The buffers played this way end in silence
 // longer than the latency, which is what reset() cuts.
 //
+// A loop's samples are switched by overwriteLooped() as on the classic output, but softly: sound
+// written over a silent loop fades in, and silence written over a sounding one fades it out,
+// each along a 5 ms raised cosine that starts with the next sample the device takes, so the
+// sidetone keeps its latency and never clicks. (For the fade-out the loop keeps its sound behind
+// the mixer's closed gate instead of taking the zeros.)
+//
 // Without any usable audio device the first open() answers BadDevice once; from then on every
 // open succeeds on a silent backend whose voices end after their duration by the monotonic
 // clock, so blocking plays still take their time (fellBackToSilence() tells it).
@@ -89,6 +95,7 @@ private:
         uint32_t volume = 0xFFFFFFFFu;
         bool looping = false;
         bool stopped = false;   // reset, paused or unprepared: heard no more
+        bool gateOpen = true;   // a loop's gate (see overwriteLooped)
         int64_t startUs = 0;    // monotonic start of the play
         int64_t durationUs = 0; // of a non-looping play
     };
@@ -98,6 +105,8 @@ private:
     // Opens the SDL device once; false when there is none (the output is then silent).
     bool ensureDevice();
     Device* find(WaveHandle handle);
+    // The device looping over `header`, if one does.
+    Device* loopingWith(const WaveHeader* header);
     bool stillPlaying(const Device& device) const;
     // The stream position where a buffer written at `writeUs` starts: one callback period after
     // the position that moment corresponds to.

@@ -1,5 +1,7 @@
 #include "sound/tone_synthesis.h"
 
+#include "sound/edge_shape.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -32,12 +34,27 @@ int16_t sampleFromValue(double value) {
     return static_cast<int16_t>(rounded);
 }
 
+namespace {
+
+double sineValue(int64_t i, int frequencyHz, int amplitude) {
+    return std::sin(double(i) * 2.0 * std::numbers::pi * frequencyHz / kSampleRate) * amplitude;
+}
+
+} // namespace
+
 void appendSine(std::vector<int16_t>& out, int64_t count, int frequencyHz, int amplitude) {
     out.reserve(out.size() + static_cast<std::size_t>(std::max<int64_t>(count, 0)));
-    const double step = 2.0 * std::numbers::pi;
     for (int64_t i = 0; i < count; ++i)
-        out.push_back(
-            sampleFromValue(std::sin(double(i) * step * frequencyHz / kSampleRate) * amplitude));
+        out.push_back(sampleFromValue(sineValue(i, frequencyHz, amplitude)));
+}
+
+void appendShapedTone(std::vector<int16_t>& out, int64_t count, int frequencyHz, int amplitude) {
+    out.reserve(out.size() + static_cast<std::size_t>(std::max<int64_t>(count, 0)));
+    const int64_t ramp = edgeRampSamples(count);
+    for (int64_t i = 0; i < count; ++i) {
+        const double gain = edgeGain(std::min(i, count - 1 - i), ramp);
+        out.push_back(sampleFromValue(sineValue(i, frequencyHz, amplitude) * gain));
+    }
 }
 
 int64_t synthesizeListenTones(std::vector<int16_t>& out, const QString& tones, int frequencyHz,
@@ -49,7 +66,7 @@ int64_t synthesizeListenTones(std::vector<int16_t>& out, const QString& tones, i
     int64_t durationMs = 0;
     for (QChar c : tones) {
         const int lengthMs = c == u'S' ? dotMs : dashMs;
-        appendSine(out, samplesForMs(lengthMs), frequencyHz, amplitude);
+        appendShapedTone(out, samplesForMs(lengthMs), frequencyHz, amplitude);
         appendSilence(out, gap);
         durationMs += lengthMs + dotMs;
     }
@@ -68,7 +85,7 @@ int64_t synthesizeKeyerTones(std::vector<int16_t>& out, const QString& tones, in
         if (c == u' ')
             appendSilence(out, samplesForMs(lengthMs));
         else
-            appendSine(out, samplesForMs(lengthMs), frequencyHz, amplitude);
+            appendShapedTone(out, samplesForMs(lengthMs), frequencyHz, amplitude);
         appendSilence(out, gap);
         durationMs += lengthMs + 2 * int64_t(dotMs);
     }

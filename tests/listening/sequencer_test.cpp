@@ -102,7 +102,8 @@ TEST(Sequencer, ElementsAndGapsOnTheTapeAtEverySpeed) {
         const auto spans = rig.tape().toneSpans(0, rig.loop().now());
         ASSERT_EQ(spans.size(), 3u) << row.wpm;
         const int64_t dotUs = row.dotMs * 1000, dashUs = row.dashMs * 1000;
-        const int64_t edge = 50; // one sample, and the zero sample a tone starts with
+        // Two samples of each raised-cosine edge round to zero, and a sample of rounding.
+        const int64_t edge = 120;
         EXPECT_NEAR(spans[0].lengthUs(), dotUs, edge) << row.wpm;
         EXPECT_NEAR(spans[1].onUs - spans[0].offUs, dotUs, edge) << row.wpm;
         EXPECT_NEAR(spans[1].lengthUs(), dashUs, edge) << row.wpm;

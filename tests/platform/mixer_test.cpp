@@ -1,6 +1,8 @@
 #include "platform/mixer.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <numbers>
 #include <vector>
 
 namespace tessal {
@@ -175,6 +177,52 @@ TEST(Mixer, ScheduledStartsKeepTheirSpacingWhateverTheBlockSize) {
         const int64_t now = mixer.streamPosition();
         EXPECT_EQ(Samples(rendered(mixer, 4)), (Samples{5, 6, 7, 0})) << block;
         EXPECT_EQ(mixer.startedAt(late), now);
+    }
+}
+
+// 5 ms raised cosine: the gain `k` samples into a fade-in of 220 samples.
+double fadeIn(int k) {
+    return k >= 220 ? 1.0 : (1.0 - std::cos(std::numbers::pi * k / 220.0)) / 2;
+}
+
+TEST(Mixer, LoopGateFadesInAndOutAlongARaisedCosineFromTheNextSample) {
+    // A loop of constant samples shows the gate's gain directly. Each case renders blocks with
+    // the gate set before each; the expected gain follows the fade phase sample by sample from
+    // the very first sample after the switch (no latency is added).
+    struct Step {
+        bool open;
+        int frames;
+    };
+    struct Case {
+        const char* name;
+        bool startsOpen;
+        std::vector<Step> steps;
+    };
+    const std::vector<Case> cases = {
+        {"key down from silence", false, {{false, 50}, {true, 300}}},
+        {"key up after a full rise", false, {{true, 300}, {false, 300}}},
+        {"key up halfway up the rise turns back from there", false, {{true, 100}, {false, 150}}},
+        {"key down again while fading out", true, {{false, 60}, {true, 250}}},
+        {"a loop written with sound plays at full level", true, {{true, 10}}},
+    };
+    for (const Case& c : cases) {
+        Mixer mixer;
+        const Mixer::VoiceId voice = mixer.addVoice();
+        Samples loop(441, 20000);
+        mixer.playLooped(voice, loop.data(), loop.size(), c.startsOpen);
+        int phase = c.startsOpen ? 220 : 0;
+        int at = 0;
+        for (const Step& step : c.steps) {
+            mixer.setGate(voice, step.open);
+            const Samples out = rendered(mixer, step.frames);
+            for (int i = 0; i < step.frames; ++i) {
+                phase = step.open ? std::min(220, phase + 1) : std::max(0, phase - 1);
+                ASSERT_EQ(out[std::size_t(i)], int16_t(std::lround(20000 * fadeIn(phase))))
+                    << c.name << " at sample " << at + i;
+            }
+            at += step.frames;
+        }
+        EXPECT_TRUE(mixer.playing(voice)) << c.name << ": the loop keeps running";
     }
 }
 

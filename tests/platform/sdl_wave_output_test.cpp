@@ -119,6 +119,42 @@ TEST(SdlWaveOutput, OverwriteLoopedChangesTheSamplesInPlace) {
     EXPECT_EQ(loop.samples, (std::vector<int16_t>{1, 2, 3, 4}));
 }
 
+TEST(SdlWaveOutput, SidetoneLoopSwitchesThroughTheGateSoTheKeyUpFadesInsteadOfCutting) {
+    SdlWaveOutput wave(dummyDriver());
+    std::atomic<int64_t> loud{0}, faint{0}, silentBlocks{0};
+    wave.mixer().setOnRendered([&](const int16_t* out, int frames) {
+        int nonZero = 0;
+        for (int i = 0; i < frames; ++i) {
+            loud += out[i] == 1000;
+            faint += out[i] != 0 && out[i] != 1000;
+            nonZero += out[i] != 0;
+        }
+        silentBlocks += nonZero == 0;
+    });
+    WaveHandle handle = 0;
+    ASSERT_EQ(wave.open(&handle, WaveFormat{}), WaveResult::Ok);
+    Play loop(4410, kWaveBeginLoop | kWaveEndLoop, kWaveLoopForever);
+    std::fill(loop.samples.begin(), loop.samples.end(), int16_t(0));
+    wave.prepare(handle, &loop.header);
+    ASSERT_EQ(wave.write(handle, &loop.header), WaveResult::Ok);
+    const std::vector<int16_t> tone(4410, 1000), silence(4410, 0);
+
+    wave.overwriteLooped(&loop.header, tone.data(), tone.size()); // key down
+    EXPECT_EQ(loop.samples, tone);
+    EXPECT_TRUE(eventually([&] { return loud.load() > 2000; }));
+    EXPECT_GT(faint.load(), 100) << "the tone faded in";
+    const int64_t faintAfterRise = faint.load();
+
+    wave.overwriteLooped(&loop.header, silence.data(), silence.size()); // key up
+    EXPECT_EQ(loop.samples, tone) << "the loop keeps its sound for the fade-out";
+    const int64_t silentBefore = silentBlocks.load();
+    EXPECT_TRUE(eventually([&] { return silentBlocks.load() > silentBefore + 3; }));
+    EXPECT_GT(faint.load(), faintAfterRise + 100) << "the tone faded out";
+    wave.reset(handle);
+    wave.unprepare(handle, &loop.header);
+    wave.close(handle);
+}
+
 TEST(SdlWaveOutput, WithoutADeviceTheFailureIsReportedOnceAndTimeGoesOnSilently) {
     SdlWaveOutput wave({"no-such-driver", 256});
     WaveHandle handle = 0;

@@ -13,6 +13,17 @@ int16_t referenceSample(int64_t i, int f, int a) {
     return int16_t(std::nearbyint(std::sin(double(i) * 2.0 * std::numbers::pi * f / 44100.0) * a));
 }
 
+// The same sample inside a keyed element of `n` samples: a raised cosine over the first and last
+// min(220, n / 4) samples (5 ms, or a quarter of a short element).
+int16_t referenceShaped(int64_t i, int64_t n, int f, int a) {
+    const int64_t ramp = std::min<int64_t>(220, n / 4);
+    const int64_t fromEdge = std::min(i, n - 1 - i);
+    const double gain =
+        fromEdge >= ramp ? 1.0 : (1.0 - std::cos(std::numbers::pi * double(fromEdge) / ramp)) / 2;
+    return int16_t(
+        std::nearbyint(std::sin(double(i) * 2.0 * std::numbers::pi * f / 44100.0) * a * gain));
+}
+
 struct ToneRun {
     bool sound;
     int64_t samples;
@@ -97,7 +108,7 @@ TEST(ToneSynthesis, ListenAndKeyerDurationsAndLayouts) {
         int64_t at = 0;
         for (const ToneRun& r : c.layout) {
             for (int64_t i = 0; i < r.samples; ++i) {
-                const int16_t expected = r.sound ? referenceSample(i, 1000, 15000) : 0;
+                const int16_t expected = r.sound ? referenceShaped(i, r.samples, 1000, 15000) : 0;
                 ASSERT_EQ(buffer[std::size_t(at + i)], expected) << c.tones << " at " << at + i;
             }
             at += r.samples;
@@ -111,4 +122,40 @@ TEST(ToneSynthesis, LoudVolumesClampInsteadOfWrapping) {
     EXPECT_EQ(*std::max_element(out.begin(), out.end()), 32767);
     EXPECT_EQ(*std::min_element(out.begin(), out.end()), -32768);
     EXPECT_GT(out[1], 0);
+}
+
+TEST(ToneSynthesis, ElementsRiseAndFallAlongARaisedCosineInsideTheirLength) {
+    // Element lengths [ms] around the 20 ms where the 5 ms ramp starts to shrink to a quarter.
+    struct Case {
+        int ms;
+        int64_t rampSamples;
+    };
+    const std::vector<Case> cases = {{1, 11},   {10, 110}, {19, 209},
+                                     {20, 220}, {34, 220}, {120, 220}};
+    for (const Case& c : cases) {
+        for (bool keyer : {false, true}) {
+            std::vector<int16_t> out;
+            if (keyer) {
+                synthesizeKeyerTones(out, QStringLiteral("S"), 730, 15000, c.ms, 3 * c.ms);
+            } else {
+                synthesizeListenTones(out, QStringLiteral("S"), 730, 15000, c.ms, 3 * c.ms);
+            }
+            const int64_t n = samplesForMs(c.ms);
+            ASSERT_EQ(int64_t(out.size()), n + samplesForMs(keyer ? 2 * c.ms : c.ms)) << c.ms;
+            EXPECT_EQ(out[0], 0) << c.ms;
+            EXPECT_EQ(out[std::size_t(n - 1)], 0) << c.ms << " ms ends at rest";
+            for (int64_t i = 0; i < n; ++i) {
+                ASSERT_EQ(out[std::size_t(i)], referenceShaped(i, n, 730, 15000))
+                    << c.ms << " ms, i=" << i << (keyer ? " keyer" : " listen");
+                if (i >= c.rampSamples && i < n - c.rampSamples) {
+                    ASSERT_EQ(out[std::size_t(i)], referenceSample(i, 730, 15000)) << c.ms;
+                }
+            }
+            // Just inside the ramps the tone is quieter than the bare sine, never louder.
+            for (int64_t i : {c.rampSamples / 2, n - 1 - c.rampSamples / 2})
+                EXPECT_LT(std::abs(out[std::size_t(i)]),
+                          std::abs(referenceSample(i, 730, 15000)) * 0.6 + 1)
+                    << c.ms << " ms, i=" << i;
+        }
+    }
 }
