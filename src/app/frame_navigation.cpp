@@ -45,7 +45,7 @@ void TTessalForm::SwitchCategory(int index) {
         break;
     case kOperationPage:
         markChosen(categories, OperationBtn);
-        // HidePBar2 belongs here once the contact engine's response-wait bar exists
+        HidePBar2();
         SetUpBtn->setTag(kSetupPage);
         break;
     case kSetupPage:
@@ -92,8 +92,12 @@ void TTessalForm::UpdateModeLabels() {
         TopLabel->setText(QStringLiteral("Seup Mode"));
         break;
     }
-    // KeyModeLabel follows VkeyMode, BkeyMode, SKeyMode here once the Operation page's labels
-    // exist
+    if (VkeyMode != 0)
+        KeyModeLabel->setText(QStringLiteral("Key Mode : Vertical Key"));
+    if (BkeyMode != 0)
+        KeyModeLabel->setText(QStringLiteral("Key Mode : BUG Key"));
+    if (SKeyMode != 0)
+        KeyModeLabel->setText(QStringLiteral("Key Mode : Stacking Key"));
 }
 
 void TTessalForm::QTypeModeChengeBtnOn(TgdButton* sender) {

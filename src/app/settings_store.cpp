@@ -177,8 +177,8 @@ void TTessalForm::LoadSettings() {
     // 24. ApplySTCRTiming
     // 25. ApplyVKCRTiming
     // 26. ApplyVKDotTime
-    // 27. ApplyQSOResTime
-    // 28. ApplyQSOLevel
+    ApplyQSOResTime();                        // 27.
+    ApplyQSOLevel();                          // 28.
     SoundSelectApply(SoundCode1, SoundCode2); // 29.
     // 30. A stored speed none of the six would leave no speed chosen: 10 WPM then.
     if (!SpeedWPSApply(SpeedWPS))
@@ -190,8 +190,8 @@ void TTessalForm::LoadSettings() {
     // 35. TalkingITApply
     RandomBaseModeApply(); // 36.
     // 37. TIContiFlagApply
-    // 38. QSOKeyinModeFlag off, then ApplyKeyInMode
-    QSOKeyinModeFlag = 0;
+    QSOKeyinModeFlag = 0; // 38.
+    ApplyKeyInMode();
 }
 
 void TTessalForm::SaveSettings() {

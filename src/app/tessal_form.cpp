@@ -61,6 +61,7 @@ void TTessalForm::FormCreate() {
     PaintGradientImages();
     PC1_Page = 100;
     SwitchCategory(0);
+    CreatePBar2();
     Dictionaries = MorseDictionaries{};
     LoadDictionaries();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "morse/dictionaries.h"
+#include "operation/tessal_operation_lib.h"
 #include "platform/platform.h"
 #include "sound/tessal_lib.h"
 
@@ -336,10 +337,104 @@ public:
     int StIntervalTime = 500, BKIntervalTime = 1, VKIntervalTime = 1, KeyDicMode = 0;
     int BKCRTiming = 1, VKCRTiming = 1, STCRTiming = 1, VKDotTime = 1;
     QStringList StackStrList, STMorseStrList;
+    QString KeyAnaLyzeStr, KeyCharLabelStr;
 
-    // === operation (QSO)
-    int QSOBuzy = 0;
+    // === operation (QSO): contact engine
+    void buildOperationControls();
+    void QSOStartBtnClick();
+    void QSOResetBtnClick();
+    void QSOResTimerTimeup();
+    void QSOTypeSelectBtnClick(TgdButton* sender);
+    void QSOResTimeBtnClick(TgdButton* sender);
+    void QSOCallSignShowBtnClick();
+    void QSOHelpBtnClick();
+    void QSOAssBtnClick();
+    void KeyInModeBtnClick();
+    void EditEnter();
+    // `key` is the Qt key released in Edit1.
+    void Edit1KeyUp(int key);
+    void MorseStringClear();
+    void ClearQSOData();
+    void ApplyQSOResTime();
+    void ApplyQSOLevel();
+    void ApplyKeyInMode();
+    void BeginQSOReplyWait();
+    void EndOpeningWait();
+    void EvaluateQSOReply();
+    // The end of a playback the contact started (or a Reset cut short); the sequencer hands it
+    // over instead of running its own end step.
+    void EndHostTransmission();
+    void CreatePBar2();
+    void SetPBar2Pos(int percent);
+    void HidePBar2();
+    void ShowPBar2();
+    int QSOBuzy = 0, QSOKeyInReady = 0, QSOBuzy2 = 0;
     int QSOResTime = 1, QSOlevel = 1, QSOKeyinModeFlag = 0;
+    int QSOResTimeValue = 15, QSOStartUpTimerValue = 5, QSOResTimeCurrent = 0;
+    int QSOTrainingPhase = 0, QSOHelpFlag = 0, QSOAssFlag = 0;
+    // On from a host transmission's start until the sequencer reports its end.
+    int QSOHostSendFlag = 0;
+    QString QSOCallSign1, QSOCAllSign2, QSOQTH2, QSORS2, QSONAME2, QSOSendString, QSORecString;
+    QsoDataGenerator QSOData;
+    int PBarPos2 = 0, PBar2 = 0;
+    std::vector<QWidget*> PBarPanels2;
+    std::unique_ptr<IntervalTimer> QSOResTimer;
+    QLabel* KeyModeLabel = nullptr;
+    QLabel* RTimeLabel = nullptr;
+    QLabel* Label50 = nullptr;
+    QLabel* Label51 = nullptr;
+    QLabel* Label52 = nullptr;
+    QLabel* Label53 = nullptr;
+    std::vector<TgdButton*> QSORStampBtns; // QSORStampBtn1..QSORStampBtn6
+    std::vector<TgdButton*> ResWTimeBtns;  // ResWTimeBtn1..ResWTimeBtn5
+    TgdButton* QSOStartBtn = nullptr;
+    TgdButton* QSOResetBtn = nullptr;
+    TgdButton* KeyInModeBtn = nullptr;
+    QLabel* QSOAssistLabel = nullptr;
+    QLabel* QSOHelpLabel = nullptr;
+    QLabel* QSOHOSTCallSignLabel = nullptr;
+    TgdButton* QSOCallSignBtn = nullptr;
+    TgdButton* QSOHelpBtn = nullptr;
+    TgdButton* QSOAssistBtn = nullptr;
+    QLabel* Label56 = nullptr;
+    QLabel* QSOYouCallSignLabel = nullptr;
+    QLabel* QSORSLabel = nullptr;
+    QLabel* QSOQTHLabel = nullptr;
+    QLabel* QSONameLabel = nullptr;
+    QLabel* QSoKeyInSignalLabel = nullptr;
+    QLabel* QSOMorseStringLabel = nullptr;
+    TgdButton* KeyinStringClsBtn = nullptr;
+    QWidget* KeyInPanel = nullptr;
+    QLabel* Label58 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    TgdButton* Edit1Btn = nullptr;
+
+    // === operation (QSO): level scripts
+    void RunQSOLevel1();
+    void RunQSOLevel2();
+    void RunQSOLevel3();
+    void RunQSOLevel4();
+    void RunQSOLevel5();
+    void RunQSOLevel6();
+    // The script of QSOlevel; nothing for a level outside 1..6.
+    void RunQSOLevel();
+    void CallCaseCQ();
+    void CQCaseStart();
+    void CallCaseCallSign();
+    void CallCaseRSFinal();
+    void CallCaseRSToQTH();
+    void CallCaseQTHFinal();
+    void CallCaseQTHToName();
+    void CallCaseNameFinal();
+    void CQCaseCallSign();
+    void CQCaseRSFinal();
+    void CQCaseRSToQTH();
+    void CQCaseQTHFinal();
+    void CQCaseQTHToName();
+    void CQCaseNameFinal();
+    void SendHostMessage();
+    void ShowHostReceived();
+    void FinishQSO();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -356,8 +451,7 @@ private:
     void buildSetupPage();
     void buildStatusBar();
     void buildReportPanes();
-    void saveReportPane(const ReportPane& pane, const QString& folder,
-                        const QString& proposedName);
+    void saveReportPane(const ReportPane& pane, const QString& folder, const QString& proposedName);
 
     Platform& platform_;
     TessalLib sound_;

@@ -2,46 +2,14 @@
 #include "app/tessal_form.h"
 #include "listening/judgement.h"
 #include "widgets/button_factory.h"
+#include "widgets/line_edit_input.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QValidator>
 #include <functional>
 
 namespace tessal {
 namespace {
-
-// Upper-cases whatever is typed, as the answer field shows letters the way they are keyed.
-class UpperCaseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& /*pos*/) const override {
-        for (QChar& c : input)
-            c = c.toUpper();
-        return Acceptable;
-    }
-};
-
-// Reports the release of a key: QLineEdit itself only tells about presses.
-class KeyUpFilter : public QObject {
-public:
-    KeyUpFilter(QObject* parent, std::function<void(int key)> onKeyUp)
-        : QObject(parent), onKeyUp_(std::move(onKeyUp)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyRelease) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (!key->isAutoRepeat())
-                onKeyUp_(key->key());
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void(int key)> onKeyUp_;
-};
 
 QLineEdit* makeAnswerEdit(QWidget* parent, const char* name, const QString& text, QRect geometry,
                           const QColor& textColour, int pixelSize) {
@@ -64,7 +32,7 @@ void TTessalForm::buildAnswerControls() {
         makeAnswerEdit(AnsPanel2, "AnsEdit2", QStringLiteral("X"), {10, 32, 56, 56}, kAqua, 32);
     AnsEdit2->setAlignment(Qt::AlignCenter);
     AnsEdit2->setMaxLength(1);
-    AnsEdit2->setValidator(new UpperCaseValidator(AnsEdit2));
+    upperCaseAsTyped(AnsEdit2);
     onSignal(AnsEdit2, &QLineEdit::textChanged, [this] { AnsEdit2Change(); });
     for (size_t k = 0; k < APanelBoxes.size(); ++k) {
         const QByteArray name = "APanel" + QByteArray::number(qulonglong(k));
@@ -85,8 +53,8 @@ void TTessalForm::buildAnswerControls() {
     Label24 = makeLabel(AnsPanel, {"Label24", QStringLiteral("Answer"), {10, 6, 80, 22}});
     AnsEdit = makeAnswerEdit(AnsPanel, "AnsEdit", QStringLiteral("AnsEdit"), {10, 36, 300, 34},
                              kLime, 20);
-    AnsEdit->installEventFilter(new KeyUpFilter(
-        AnsEdit, [this](int key) { platform_.guarded([this, key] { AnsEditKeyUp(key); }); }));
+    onKeyRelease(AnsEdit,
+                 [this](int key) { platform_.guarded([this, key] { AnsEditKeyUp(key); }); });
     JudgeBtn = makeButton(AnsPanel, {"JudgeBtn",
                                      QStringLiteral("Judgement"),
                                      0,

@@ -62,7 +62,8 @@ void TTessalForm::MorseTimerON() {
     if (MorseStrCount >= MorseStrList.size()) {
         MSTimer->setEnabled(false);
         MorseStrCount = 0;
-        if (TalkingMode != 0) {
+        // A contact's transmissions never wait for the talking mode's replay.
+        if (TalkingMode != 0 && QSOBuzy == 0 && QSOHostSendFlag == 0) {
             TakingInterValTimer->setInterval(1000);
             TakingInterValTimer->setEnabled(true);
         } else {
@@ -89,8 +90,11 @@ void TTessalForm::MorseTimerON() {
 }
 
 void TTessalForm::MorsePlayEnd() {
-    // A running contact takes the end of its transmission over: BeginQSOReplyWait belongs
-    // here once the operation page exists.
+    // A running contact takes the end of its transmission over.
+    if (QSOBuzy != 0 || QSOHostSendFlag != 0) {
+        EndHostTransmission();
+        return;
+    }
     if (QTypeMode == 1) {
         // Text-file "Through" runs go on with the next line here once text files are played.
         PlayButtonsReset();

@@ -1,40 +1,13 @@
 #include "app/frame_widgets.h"
 #include "app/tessal_form.h"
 #include "widgets/button_factory.h"
+#include "widgets/line_edit_input.h"
 
-#include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
 #include <functional>
 
 namespace tessal {
-
-namespace {
-
-// Hands every key released in the watched widget to a callback.
-class KeyReleaseWatcher : public QObject {
-public:
-    KeyReleaseWatcher(QObject* watched, std::function<void(int key)> onRelease)
-        : QObject(watched), onRelease_(std::move(onRelease)) {
-        watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyRelease) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (!key->isAutoRepeat())
-                onRelease_(key->key());
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void(int key)> onRelease_;
-};
-
-} // namespace
 
 void TTessalForm::buildConversionPanel() {
     Label9 = makeLabel(CWTestPanel, {"Label9",
@@ -67,8 +40,8 @@ void TTessalForm::buildConversionPanel() {
     colours.setColor(QPalette::Base, kNavy);
     colours.setColor(QPalette::Text, kYellow);
     ConvEdit->setPalette(colours);
-    new KeyReleaseWatcher(
-        ConvEdit, [this](int key) { platform().guarded([this, key] { ConvEditKeyUp(key); }); });
+    onKeyRelease(ConvEdit,
+                 [this](int key) { platform().guarded([this, key] { ConvEditKeyUp(key); }); });
 
     CnvCLSBtn = makeButton(CWTestPanel,
                            {"CnvCLSBtn", QStringLiteral("CLS"), 0, {138, 62, 62, 28}, QString()});
