@@ -61,9 +61,9 @@ void TTessalForm::buildSequencerControls() {
 
     ListenModeLabel = makeLabel(QSOTopPanel, {"ListenModeLabel",
                                               QStringLiteral("Listen Mode is Undecided"),
-                                              {12, 12, 300, 22},
+                                              {12, 23, 280, 20},
                                               kAqua,
-                                              15,
+                                              13,
                                               QStringLiteral("聞き込みのパラメータ表示")});
 
     DelayTimeCBox = new QComboBox(ListeningPanel);

@@ -1,6 +1,7 @@
 // Renders each category page of the trainer window to a PNG file, without a display or sound
 // card: tessal-screenshot <working directory> <output folder>.
 #include "app/tessal_form.h"
+#include "listening/report_pane.h"
 #include "platform/sim_platform.h"
 #include "widgets/gd_button.h"
 
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -58,6 +60,37 @@ int main(int argc, char** argv) {
     const QString course = output.filePath(QStringLiteral("basic-course.png"));
     if (!form.grab().save(course)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(course));
+        return 1;
+    }
+    // A level-3 contact in keyboard mode, its second reply wait running, the reply being typed.
+    sim.loop().setStartTime(QDateTime(QDate(2026, 12, 9), QTime(9, 30)));
+    form.CategoriesChange(form.OperationBtn);
+    form.QSORStampBtns[2]->click();
+    form.KeyInModeBtn->click();
+    for (tessal::TgdButton* toggle : {form.QSOCallSignBtn, form.QSOHelpBtn, form.QSOAssistBtn})
+        toggle->click();
+    form.QSOStartBtn->click();
+    const auto answering = [&] {
+        const auto lines = form.REdit3->lines();
+        return std::count_if(lines.begin(), lines.end(),
+                             [](const auto& line) { return line.text == "Start Answering..."; });
+    };
+    const auto runUntilAnswering = [&](int waits) {
+        while (answering() < waits)
+            sim.loop().runFor(10);
+    };
+    runUntilAnswering(1);
+    form.Edit1->setText(QStringLiteral("DE QX0ZZZ"));
+    form.EditEnter();
+    while (form.QSOResTimer->enabled())
+        sim.loop().runFor(10);
+    runUntilAnswering(2);
+    sim.loop().runFor(6'000 + 10);
+    form.Edit1->setText(QStringLiteral("BK GM UR 599 BK"));
+    QApplication::processEvents();
+    const QString contact = output.filePath(QStringLiteral("operation-contact.png"));
+    if (!form.grab().save(contact)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(contact));
         return 1;
     }
     return sim.dialogs().messages().isEmpty() ? 0 : 3;
