@@ -9,6 +9,7 @@ void TTessalForm::buildFeatureControls() {
     buildFreeStringControls();
     buildSoundSetupControls();
     buildConversionPanel();
+    buildKeyerControls();
     buildOperationControls();
 }
 

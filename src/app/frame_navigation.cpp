@@ -41,7 +41,7 @@ void TTessalForm::SwitchCategory(int index) {
     case kKeyerPage:
         markChosen(categories, KeyerBtn);
         SetUpBtn->setTag(kSetupPage);
-        // ApplyKeyType belongs here once the Keyer page's key-type selection exists
+        ApplyKeyType();
         break;
     case kOperationPage:
         markChosen(categories, OperationBtn);
@@ -92,6 +92,8 @@ void TTessalForm::UpdateModeLabels() {
         TopLabel->setText(QStringLiteral("Seup Mode"));
         break;
     }
+    if (KeyModeLabel == nullptr)
+        return;
     if (VkeyMode != 0)
         KeyModeLabel->setText(QStringLiteral("Key Mode : Vertical Key"));
     if (BkeyMode != 0)

@@ -89,12 +89,12 @@ void TTessalForm::buildListeningPage() {
 void TTessalForm::buildKeyerPage() {
     Panel17 = makePanel(TabSheet2, {"Panel17", {0, 0, kPageWidth, 60}});
     std::vector<QWidget*> pages;
-    PageControl3 = makePageControl(TabSheet2, "PageControl3", {0, 60, kPageWidth, 320},
+    PageControl3 = makePageControl(TabSheet2, "PageControl3", {0, 60, kPageWidth, 210},
                                    {"VerticalTelegraphKey", "BUGKeypage", "StackkeyPage"}, pages);
     VerticalTelegraphKey = pages[0];
     BUGKeypage = pages[1];
     StackkeyPage = pages[2];
-    const QRect sheet{0, 0, kPageWidth, 320};
+    const QRect sheet{0, 0, kPageWidth, 210};
     VerticalKeyPanel = makePanel(VerticalTelegraphKey, {"VerticalKeyPanel", sheet});
     Panel23 = makePanel(BUGKeypage, {"Panel23", sheet});
     StackKeyPanel = makePanel(StackkeyPage, {"StackKeyPanel", sheet});
@@ -154,12 +154,6 @@ void TTessalForm::buildSetupPage() {
          13,
          QStringLiteral("キーヤーのモールス音の周波数を設定します。")},
         {"KeyerVolumeLabel", QStringLiteral("Volume"), {270, 44, 200, 20}, kLime, 13},
-        {"SerialPortLabel", QStringLiteral("Serial Port Setting"), {30, 110, 250, 20}, kLime},
-        {"PortNoLabel", QStringLiteral("RS232C Port No: "), {30, 140, 130, 24}, kAqua},
-        {"DotKeyLabel", QStringLiteral("Dot Key"), {30, 176, 80, 24}, kAqua},
-        {"DashKeyLabel", QStringLiteral("Dash Key"), {30, 210, 80, 24}, kAqua},
-        {"AntiChatteringLabel", QStringLiteral("Anti-Chattering"), {560, 140, 150, 24}, kAqua},
-        {"MSecLabel", QStringLiteral("mSec"), {700, 176, 60, 24}, kAqua},
     };
     for (const LabelSpec& spec : keyer)
         makeLabel(KeyerPanel, spec);

@@ -160,23 +160,23 @@ void TTessalForm::LoadSettings() {
     QTypeModeApply();       // 7.
     RepeCountApply();       // 8.
     EnableNoApply();        // 9.
-    // 10. ApplyKeyRev
-    // 11. ApplyDotAss
-    // 12. ApplyDashAss
-    // 13. ApplyKeyType
-    // 14. ApplyBugTimes
-    // 15. ApplySTTimes
+    ApplyKeyRev();          // 10.
+    ApplyDotAss();          // 11.
+    ApplyDashAss();         // 12.
+    ApplyKeyType();         // 13.
+    ApplyBugTimes();        // 14.
+    ApplySTTimes();         // 15.
     // 16. FilePlayModeApply
-    // 17. ApplyComDelay
-    // 18. ApplyStInterval
-    // 19. ApplyBKInterval
-    // 20. ApplyVKInterval
-    // 21. ApplyBKRepeat
-    // 22. ApplyKeyDicMode
-    // 23. ApplyBKCRTiming
-    // 24. ApplySTCRTiming
-    // 25. ApplyVKCRTiming
-    // 26. ApplyVKDotTime
+    ApplyComDelay();                          // 17.
+    ApplyStInterval();                        // 18.
+    ApplyBKInterval();                        // 19.
+    ApplyVKInterval();                        // 20.
+    ApplyBKRepeat();                          // 21.
+    ApplyKeyDicMode();                        // 22.
+    ApplyBKCRTiming();                        // 23.
+    ApplySTCRTiming();                        // 24.
+    ApplyVKCRTiming();                        // 25.
+    ApplyVKDotTime();                         // 26.
     ApplyQSOResTime();                        // 27.
     ApplyQSOLevel();                          // 28.
     SoundSelectApply(SoundCode1, SoundCode2); // 29.
@@ -185,7 +185,7 @@ void TTessalForm::LoadSettings() {
         SpeedSelect(1);
     RandomLengthApply();     // 31.
     ConvModeApply(ConvMode); // 32.
-    // 33. ApplyComPortNo
+    ApplyComPortNo();        // 33.
     // 34. TalkingRepCountApply
     // 35. TalkingITApply
     RandomBaseModeApply(); // 36.

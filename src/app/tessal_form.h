@@ -26,6 +26,7 @@ namespace tessal {
 
 class TgdButton;
 class ReportPane;
+class PortComboBox;
 
 // The main window and the trainer's one controller. Its methods are defined in the folder of the
 // subsystem they belong to; flags are ints with 0 = off and -1 = on, as the settings file stores
@@ -326,18 +327,177 @@ public:
     QString FileName;
 
     // === serial key input
+    void buildSerialSetupControls();
+    void ComOpenBtnON();
+    void ComSetupBtnON();
+    void ComPortNoCBoxChange();
+    // Lists the serial devices afresh, each item hinting the device it stands for.
+    void RefreshComPortItems();
+    void ComDelayBtnON(TgdButton* sender);
+    void DotAssBtnClick(TgdButton* sender);
+    void DashBtnClick(TgdButton* sender);
+    void DotRevBtnClick();
+    void DashRevBtnClick();
+    void ApplyComPortNo();
+    void ApplyComDelay();
+    void ApplyDotAss();
+    void ApplyDashAss();
+    void ApplyKeyRev();
+    void CTSLineOn();
+    void CTSLineOff();
+    void DSRLineOn();
+    void DSRLineOff();
+    void RLSDLineOn();
+    void RLSDLineOff();
+    // One line's handler: its indicator, then the dot and the dash assigned to it.
+    void serialLineEdge(int lineCode, bool on);
     int hComm = kNoSerialPort;
-    int ComEnable = 0, ComPortNo = 0, ComDelayTime = 2, DotAssCode = 0, DashAssCode = 1;
+    int ComEnable = 0, ComPortNo = 0, ComDelayTime = 2, ComDelayValue = 0;
+    int DotAssCode = 0, DashAssCode = 1;
     int DotRev = 0, DashRev = 0;
+    QLabel* Label21 = nullptr;
+    QLabel* Label20 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Label34 = nullptr;
+    QLabel* Label35 = nullptr;
+    PortComboBox* ComPortNoCBox = nullptr;
+    QLabel* ComDeviceLabel = nullptr;
+    std::vector<TgdButton*> DotAssBtns;  // DotCTSBtn, DotDSRBtn, DotRLSDBtn
+    std::vector<TgdButton*> DashAssBtns; // DashCTSBtn, DashDSRBtn, DashRLSDBtn
+    TgdButton* DotRevBtn = nullptr;
+    TgdButton* DashRevBtn = nullptr;
+    std::vector<TgdButton*> ComDelayBtns; // ComDelayBtn1..ComDelayBtn5
+    QLabel* CTS_Panel = nullptr;
+    QLabel* DSR_Panel = nullptr;
+    QLabel* RLSD_Panel = nullptr;
+    QLabel* DotPanel1 = nullptr;
+    QLabel* DashPanel1 = nullptr;
+    QLabel* EventMasklabel = nullptr;
+    TgdButton* ComOpenBtn2 = nullptr;
 
-    // === keyer
+    // === keyer: key edges and decoding
+    void DotKeyDown();
+    void DotKeyUp();
+    void DashKeyDown();
+    void DashKeyUp();
+    void ShowKeyInSignal(const QString& elements);
+    void DecodeKeyedCharacter(const QString& code);
+    void VKCRTimerTimeup();
+    void KeyCRTimerTimeUp();
+    void KeyinStringClear2();
+    void KeyDicModeBtnClick(TgdButton* sender);
+    void ApplyKeyDicMode();
+    int DotOnFlag = 0, DashONFlag = 0;
     int VkeyMode = 0, BkeyMode = 0, SKeyMode = 0;
-    int KeyType = 0, BugDotTime = 0, BugDashTime = 1, STDotTime = 0, STDashTime = 1;
-    int BugFull = 0, BKRepeat = 0;
-    int StIntervalTime = 500, BKIntervalTime = 1, VKIntervalTime = 1, KeyDicMode = 0;
-    int BKCRTiming = 1, VKCRTiming = 1, STCRTiming = 1, VKDotTime = 1;
-    QStringList StackStrList, STMorseStrList;
+    int KeyDicMode = 0;
     QString KeyAnaLyzeStr, KeyCharLabelStr;
+    std::unique_ptr<IntervalTimer> KeyCRTimer;
+
+    // === keyer: vertical key
+    void verticalKeyUp();
+    void VKIntervalTimerTimeup();
+    void ReportVKAverage();
+    void ShowVKeyImage(bool down);
+    void VKDotTimeBtnClick(TgdButton* sender);
+    void VKInterValBtnClick(TgdButton* sender);
+    void VKCRTimingBtnClick(TgdButton* sender);
+    void ApplyVKDotTime();
+    void ApplyVKInterval();
+    void ApplyVKCRTiming();
+    double StartTime = 0, EndTime = 0; // local date and time in days, the time as the fraction
+    int VKDotTime = 1, VKDotTimeValue = 0, VKIntervalTime = 1, VKIntervalValue = 0;
+    int VKCRTiming = 1, VKCRTimingValue = 0, VKCounter = 0, VKTotal = 0;
+    std::unique_ptr<IntervalTimer> VKIntervalTimer;
+    std::unique_ptr<IntervalTimer> VKCRTimer;
+    std::vector<TgdButton*> VKDotTimeBtns, VKIntTimeBtns, VKCRTimeBtns;
+    QLabel* VKDotTimelabel = nullptr;
+    QLabel* VKDashTimeLabel = nullptr;
+    QLabel* VKSpeedLabel = nullptr;
+    QLabel* VKAvrLabel = nullptr;
+    QLabel* KeyInImage = nullptr;
+    QLabel* KeyOutImage = nullptr;
+
+    // === keyer: BUG key
+    void bugElementDown(const QString& element);
+    void bugElementUp();
+    void BkeyClockON();
+    void BkBlankTimerTimeup();
+    void ShowBKeyImages(bool dotDown, bool dashDown);
+    void DotTimeBtnClick(TgdButton* sender);
+    void DashTimeBtnClick(TgdButton* sender);
+    void BugFullBtnClick();
+    void RepeatBtnON();
+    void BKtIntValBtnON(TgdButton* sender);
+    void BkCRTimingBtnClick(TgdButton* sender);
+    void ApplyBugTimes();
+    void ApplyBKRepeat();
+    void ApplyBKInterval();
+    void ApplyBKCRTiming();
+    std::unique_ptr<QStringList> BKeyStack; // made at the first BUG press
+    int BKeySoundTime = 0, BKeyFlag = 0;
+    int BugDotTime = 0, BugDotTimeValue = 0, BugDashTime = 1, BugDashTimeValue = 0;
+    int BugFull = 0, BKRepeat = 0;
+    int BKIntervalTime = 1, BKIntervalValue = 0, BKCRTiming = 1, BKCRTimingValue = 0;
+    std::unique_ptr<IntervalTimer> BKeyClock;
+    std::unique_ptr<IntervalTimer> BKBlankTimer;
+    std::vector<TgdButton*> DotTimeBtns, DashTimeBtns, BKIntervalBtns, BKeyCRTBtns;
+    TgdButton* BugFullBtn = nullptr;
+    TgdButton* RepeatBtn = nullptr;
+    QLabel* BUGDashTimeLabel = nullptr;
+    QLabel* BKStackLabel = nullptr;
+    QLabel* BKeyDotIn = nullptr;
+    QLabel* BKeyDotOut = nullptr;
+    QLabel* BKeyDashIn = nullptr;
+    QLabel* BKeyDashOut = nullptr;
+
+    // === keyer: stacking key
+    void stackingTap(bool dot);
+    void stackingRelease();
+    void StBlankTimerTimeup();
+    void PlayNextStack();
+    void STSoundTimerTimeUp();
+    void ShowSTKeyImages(bool dotDown, bool dashDown);
+    void STDotBtnClick(TgdButton* sender);
+    void STDashBtnClick(TgdButton* sender);
+    void StIntValBtnON(TgdButton* sender);
+    void StCRTBtnClick(TgdButton* sender);
+    void ApplySTTimes();
+    void ApplyStInterval();
+    void ApplySTCRTiming();
+    QStringList StackStrList, STMorseStrList;
+    int STPlayBuzy = 0;
+    int STDotTime = 0, STDotTimeValue = 0, STDashTime = 1, STDashTimeValue = 0;
+    int StIntervalTime = 500, STCRTiming = 1, STCRTimingValue = 0;
+    std::unique_ptr<IntervalTimer> STBlankTimer;
+    std::unique_ptr<IntervalTimer> STSoundTimer;
+    std::vector<TgdButton*> STDotBtns, STDashBtns, ItBtns, SkCRTBtns;
+    QLabel* STDashTimeLabel = nullptr;
+    QLabel* StackCounterLabel = nullptr;
+    QLabel* STDotKeyIn = nullptr;
+    QLabel* STDotKeyOut = nullptr;
+    QLabel* STDashKeyIn = nullptr;
+    QLabel* STdashKeyOut = nullptr;
+
+    // === keyer page
+    void buildKeyerControls();
+    void KeySelectBtnClick(TgdButton* sender);
+    void ApplyKeyType();
+    int KeyType = 0;
+    QLabel* Label5 = nullptr;
+    TgdButton* VKeyBtn = nullptr;
+    TgdButton* BKeyBtn = nullptr;
+    TgdButton* SKeyBtn = nullptr;
+    QLabel* ComNoLabel = nullptr;
+    QLabel* ComStatusLabel = nullptr;
+    QLabel* ComeventLabel = nullptr;
+    TgdButton* ComOpenBtn = nullptr;
+    QLabel* Label43 = nullptr;
+    TgdButton* KeyAlphaBtn = nullptr;
+    TgdButton* KeyHiraBtn = nullptr;
+    QLabel* KeyInLabel = nullptr;
+    QLabel* ConvertStrLabel = nullptr;
+    TgdButton* gdButton4 = nullptr;
 
     // === operation (QSO): contact engine
     void buildOperationControls();

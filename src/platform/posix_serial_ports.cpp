@@ -17,6 +17,7 @@
 #include <string>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -261,6 +262,21 @@ bool PosixSerialPorts::modemStatus(SerialHandle handle, uint32_t* status) {
         return false;
     *status = toModemStatus(lines);
     return true;
+}
+
+bool PosixSerialPorts::present(SerialHandle handle) {
+    auto it = ports_.find(handle);
+    if (it == ports_.end())
+        return false;
+    int lines = 0;
+    if (ioctl(handle, TIOCMGET, &lines) != 0 && (errno == EIO || errno == ENXIO || errno == ENODEV))
+        return false; // hung up by the driver: the adapter was unplugged
+    struct stat opened {};
+    struct stat named {};
+    if (fstat(handle, &opened) != 0 ||
+        ::stat(QFile::encodeName(it->second.path).constData(), &named) != 0)
+        return false;
+    return opened.st_rdev == named.st_rdev;
 }
 
 void PosixSerialPorts::close(SerialHandle handle) {

@@ -43,6 +43,9 @@ public:
     SerialHandle open(const QString& comName) override;
     bool modemStatus(SerialHandle handle, uint32_t* status) override;
     void close(SerialHandle handle) override;
+    // False once the driver has hung the descriptor up (reads fail with EIO and the like) or
+    // the device node is gone or now names another device.
+    bool present(SerialHandle handle) override;
 
     // Replaces the scan of /dev (tests use a pseudo-terminal).
     void setDeviceScan(DeviceScan scan) { scan_ = std::move(scan); }

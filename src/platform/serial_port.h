@@ -33,6 +33,9 @@ public:
     // Fills `status` with MS_* bits; false when the handle is not open or the read failed.
     virtual bool modemStatus(SerialHandle handle, uint32_t* status) = 0;
     virtual void close(SerialHandle handle) = 0;
+    // After a failed read: false when the device behind the open handle is gone for good
+    // (unplugged), so polling it can never succeed again.
+    virtual bool present(SerialHandle handle) { return handle != kNoSerialPort; }
 };
 
 } // namespace tessal

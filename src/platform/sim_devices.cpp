@@ -4,14 +4,16 @@ namespace tessal {
 
 QList<SerialDevice> SimSerialPorts::devices() {
     QList<SerialDevice> list;
-    for (const auto& [name, port] : ports_)
-        list.append({name, port.devicePath});
+    for (const auto& [name, port] : ports_) {
+        if (port.plugged)
+            list.append({name, port.devicePath});
+    }
     return list;
 }
 
 SerialHandle SimSerialPorts::open(const QString& comName) {
     auto it = ports_.find(comName);
-    if (it == ports_.end() || it->second.handle != kNoSerialPort)
+    if (it == ports_.end() || it->second.handle != kNoSerialPort || !it->second.plugged)
         return kNoSerialPort;
     it->second.handle = nextHandle_++;
     ++opens_;
@@ -19,8 +21,11 @@ SerialHandle SimSerialPorts::open(const QString& comName) {
 }
 
 bool SimSerialPorts::modemStatus(SerialHandle handle, uint32_t* status) {
+    ++reads_;
     for (const auto& [name, port] : ports_) {
         if (port.handle == handle && handle != kNoSerialPort) {
+            if (!port.plugged || port.failing)
+                return false;
             *status = port.status;
             return true;
         }
@@ -35,8 +40,25 @@ void SimSerialPorts::close(SerialHandle handle) {
     }
 }
 
+bool SimSerialPorts::present(SerialHandle handle) {
+    for (const auto& [name, port] : ports_) {
+        if (port.handle == handle && handle != kNoSerialPort)
+            return port.plugged;
+    }
+    return false;
+}
+
+void SimSerialPorts::unplug(const QString& comName) {
+    ports_[comName].plugged = false;
+}
+
+void SimSerialPorts::failReads(const QString& comName, bool failing) {
+    ports_[comName].failing = failing;
+}
+
 void SimSerialPorts::addDevice(const QString& comName, const QString& devicePath) {
     ports_[comName].devicePath = devicePath;
+    ports_[comName].plugged = true;
 }
 
 void SimSerialPorts::setLines(const QString& comName, uint32_t status) {

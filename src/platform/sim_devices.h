@@ -22,23 +22,32 @@ public:
     SerialHandle open(const QString& comName) override;
     bool modemStatus(SerialHandle handle, uint32_t* status) override;
     void close(SerialHandle handle) override;
+    bool present(SerialHandle handle) override;
 
     void addDevice(const QString& comName, const QString& devicePath);
     void setLines(const QString& comName, uint32_t status);
     void setLinesAt(int64_t ms, const QString& comName, uint32_t status);
     bool isOpen(const QString& comName) const;
     int opensSoFar() const { return opens_; }
+    int readsSoFar() const { return reads_; }
+    // The adapter is pulled out: it leaves the list, and an open handle can no longer be read.
+    void unplug(const QString& comName);
+    // Reads fail for a while although the device stays (a driver's passing error).
+    void failReads(const QString& comName, bool failing);
 
 private:
     struct Port {
         QString devicePath;
         uint32_t status = 0;
         SerialHandle handle = kNoSerialPort;
+        bool plugged = true;
+        bool failing = false;
     };
     SimEventLoop& loop_;
     std::map<QString, Port> ports_;
     SerialHandle nextHandle_ = 3;
     int opens_ = 0;
+    int reads_ = 0;
 };
 
 // Records what was said; each text takes a virtual time while the window is frozen.

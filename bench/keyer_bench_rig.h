@@ -1,0 +1,79 @@
+// The trainer window on the production platform for the keyer benchmarks: Qt's event loop,
+// SDL sound (the dummy driver unless SDL_AUDIODRIVER says otherwise), and a stand-in serial
+// device whose lines a helper thread sets and signals the way the modem-line thread does.
+#pragma once
+
+#include "app/tessal_form.h"
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <vector>
+
+namespace tessal::bench {
+
+inline int64_t steadyNs() {
+    using namespace std::chrono;
+    return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+inline double percentile(std::vector<double> values, double p) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t index =
+        std::min(values.size() - 1, std::size_t(std::ceil(p * double(values.size()))) - 1);
+    return values[index];
+}
+
+// One always-present port whose modem-status word is set from any thread; each change wakes
+// the UI thread's loop, as the TIOCMIWAIT thread of the real port does.
+class StandInSerialPorts : public SerialPorts {
+public:
+    explicit StandInSerialPorts(QtEventLoop& loop) : loop_(loop) {}
+    QList<SerialDevice> devices() override { return {{"COM1", "/dev/stand-in"}}; }
+    SerialHandle open(const QString& comName) override {
+        return comName == QLatin1String("COM1") ? 7 : kNoSerialPort;
+    }
+    bool modemStatus(SerialHandle, uint32_t* status) override {
+        reads.fetch_add(1, std::memory_order_relaxed);
+        *status = word.load();
+        return true;
+    }
+    void close(SerialHandle) override {}
+    // Any thread.
+    void setLines(uint32_t lines) {
+        word.store(lines);
+        loop_.wakeUp();
+    }
+    std::atomic<uint32_t> word{0};
+    std::atomic<int64_t> reads{0};
+
+private:
+    QtEventLoop& loop_;
+};
+
+class BenchPlatform : public Platform {
+public:
+    explicit BenchPlatform(int callbackFrames)
+        : inner_(SdlWaveOutput::Options{"", callbackFrames}), serial_(inner_.loop()) {}
+    QtEventLoop& loop() override { return inner_.loop(); }
+    SdlWaveOutput& wave() override { return inner_.wave(); }
+    StandInSerialPorts& serial() override { return serial_; }
+    Speech& speech() override { return inner_.speech(); }
+    SimpleSounds& sounds() override { return inner_.sounds(); }
+    Dialogs& dialogs() override { return inner_.dialogs(); }
+    QString executablePath() override { return scratch_.filePath(QStringLiteral("tessal")); }
+    QString workingDirectory() override { return QStringLiteral(TESSAL_SOURCE_DIR); }
+
+private:
+    QTemporaryDir scratch_;
+    QtPlatform inner_;
+    StandInSerialPorts serial_;
+};
+
+} // namespace tessal::bench
