@@ -12,6 +12,7 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace tessal::bench {
@@ -31,10 +32,10 @@ inline double percentile(std::vector<double> values, double p) {
 }
 
 // One always-present port whose modem-status word is set from any thread; each change wakes
-// the UI thread's loop, as the TIOCMIWAIT thread of the real port does.
+// the UI thread's loop the way the production platform wakes it for the TIOCMIWAIT thread.
 class StandInSerialPorts : public SerialPorts {
 public:
-    explicit StandInSerialPorts(QtEventLoop& loop) : loop_(loop) {}
+    explicit StandInSerialPorts(std::function<void()> wake) : wake_(std::move(wake)) {}
     QList<SerialDevice> devices() override { return {{"COM1", "/dev/stand-in"}}; }
     SerialHandle open(const QString& comName) override {
         return comName == QLatin1String("COM1") ? 7 : kNoSerialPort;
@@ -48,19 +49,20 @@ public:
     // Any thread.
     void setLines(uint32_t lines) {
         word.store(lines);
-        loop_.wakeUp();
+        wake_();
     }
     std::atomic<uint32_t> word{0};
     std::atomic<int64_t> reads{0};
 
 private:
-    QtEventLoop& loop_;
+    std::function<void()> wake_;
 };
 
 class BenchPlatform : public Platform {
 public:
     explicit BenchPlatform(int callbackFrames)
-        : inner_(SdlWaveOutput::Options{"", callbackFrames}), serial_(inner_.loop()) {}
+        : inner_(SdlWaveOutput::Options{"", callbackFrames}),
+          serial_([this] { inner_.wakeForLineChange(); }) {}
     QtEventLoop& loop() override { return inner_.loop(); }
     SdlWaveOutput& wave() override { return inner_.wave(); }
     StandInSerialPorts& serial() override { return serial_; }

@@ -8,7 +8,7 @@ namespace tessal {
 QtPlatform::QtPlatform() : QtPlatform(SdlWaveOutput::Options{}) {}
 
 QtPlatform::QtPlatform(SdlWaveOutput::Options audio)
-    : wave_(std::move(audio)), serial_([this] { loop_.wakeUp(); }), speech_(wave_, loop_),
+    : wave_(std::move(audio)), serial_([this] { wakeForLineChange(); }), speech_(wave_, loop_),
       sounds_(wave_, loop_) {
     wave_.setOnVoiceEnd([this] { loop_.wakeUp(); });
     wave_.setScheduleWake([this](int64_t atUs) { loop_.wakeAt(atUs); });
@@ -17,6 +17,19 @@ QtPlatform::QtPlatform(SdlWaveOutput::Options audio)
 }
 
 QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::wakeForLineChange() {
+    // The serial poll loop reads the lines, then processes messages, then compares. A change
+    // during that wait is read in the next pass, whose wait must then not block: the event
+    // posted here posts a second one, which Qt leaves for that next pass.
+    QMetaObject::invokeMethod(
+        &lineWake_,
+        [this] {
+            QMetaObject::invokeMethod(
+                &lineWake_, [] {}, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
 
 QString QtPlatform::executablePath() {
     return QCoreApplication::applicationFilePath();

@@ -29,10 +29,15 @@ public:
     QString executablePath() override;
     QString workingDirectory() override;
 
+    // Any thread: a modem line changed.
+    void wakeForLineChange();
+
 private:
     // Declared in the order of construction; the users of the wave output and the threads that
     // wake the loop go before the loop does.
     QtEventLoop loop_;
+    // Receives the serial line thread's wake-ups on the UI thread.
+    QObject lineWake_;
     SdlWaveOutput wave_;
     PosixSerialPorts serial_;
     EspeakSpeech speech_;
