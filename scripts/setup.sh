@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
     build-essential cmake ninja-build pkg-config ccache
-    qt6-base-dev libsdl2-dev libespeak-ng-dev espeak-ng-data
+    qt6-base-dev libsdl2-dev libespeak-ng-dev espeak-ng-data libsndfile1-dev
     libgtest-dev libgmock-dev fonts-noto-cjk
     xvfb xauth unrtf
     libsndfile1-dev multimon-ng python3

@@ -4,6 +4,10 @@
 
 namespace tessal {
 
+Tape::Voice* SimWaveOutput::playingVoice(const Device& device) {
+    return device.voice < 0 ? nullptr : tape_.findVoice(std::size_t(device.voice));
+}
+
 SimWaveOutput::Device* SimWaveOutput::find(WaveHandle handle) {
     auto it = devices_.find(handle);
     return it == devices_.end() ? nullptr : &it->second;
@@ -17,14 +21,13 @@ uint32_t SimWaveOutput::volume(WaveHandle handle) const {
 bool SimWaveOutput::stillPlaying(const Device& device) const {
     if (!device.playing || device.voice < 0)
         return false;
-    return loop_.now() < tape_.voices()[std::size_t(device.voice)].endUs;
+    const Tape::Voice* voice = tape_.findVoice(std::size_t(device.voice));
+    return voice && loop_.now() < voice->endUs;
 }
 
 void SimWaveOutput::stopVoice(Device& device) {
-    if (device.voice >= 0) {
-        Tape::Voice& voice = tape_.voices()[std::size_t(device.voice)];
-        voice.endUs = std::min(voice.endUs, loop_.now());
-    }
+    if (Tape::Voice* voice = playingVoice(device))
+        voice->endUs = std::min(voice->endUs, loop_.now());
     device.playing = nullptr;
     device.voice = -1;
 }
@@ -76,9 +79,8 @@ WaveResult SimWaveOutput::write(WaveHandle handle, WaveHeader* header) {
         voice.endUs = voice.startUs + Tape::usAt(int64_t(header->sampleCount()));
         loop_.atUs(voice.endUs, [] {}); // the voice's end wakes the loop
     }
-    tape_.voices().push_back(std::move(voice));
     device->playing = header;
-    device->voice = int(tape_.voices().size()) - 1;
+    device->voice = int(tape_.addVoice(std::move(voice)));
     return WaveResult::Ok;
 }
 
@@ -106,10 +108,8 @@ WaveResult SimWaveOutput::pause(WaveHandle handle) {
     Device* device = find(handle);
     if (!device)
         return WaveResult::InvalidHandle;
-    if (device->voice >= 0) {
-        Tape::Voice& voice = tape_.voices()[std::size_t(device->voice)];
-        voice.endUs = std::min(voice.endUs, loop_.now());
-    }
+    if (Tape::Voice* voice = playingVoice(*device))
+        voice->endUs = std::min(voice->endUs, loop_.now());
     return WaveResult::Ok;
 }
 
@@ -128,8 +128,8 @@ WaveResult SimWaveOutput::setVolume(WaveHandle handle, uint32_t volume) {
     if (!device)
         return WaveResult::InvalidHandle;
     device->volume = volume;
-    if (device->voice >= 0)
-        tape_.voices()[std::size_t(device->voice)].volume = volume;
+    if (Tape::Voice* voice = playingVoice(*device))
+        voice->volume = volume;
     return WaveResult::Ok;
 }
 
@@ -137,11 +137,9 @@ void SimWaveOutput::overwriteLooped(WaveHeader* header, const int16_t* samples, 
     count = std::min(count, header->sampleCount());
     std::copy(samples, samples + count, header->data);
     for (auto& [handle, device] : devices_) {
-        if (device.playing != header || device.voice < 0)
-            continue;
-        Tape::Voice& voice = tape_.voices()[std::size_t(device.voice)];
-        if (voice.looping && loop_.now() < voice.endUs)
-            voice.segments.push_back(
+        Tape::Voice* voice = device.playing == header ? playingVoice(device) : nullptr;
+        if (voice && voice->looping && loop_.now() < voice->endUs)
+            voice->segments.push_back(
                 {loop_.now(),
                  std::vector<int16_t>(header->data, header->data + header->sampleCount())});
     }

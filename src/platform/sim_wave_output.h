@@ -39,9 +39,11 @@ private:
     struct Device {
         uint32_t volume = 0xFFFFFFFFu;
         WaveHeader* playing = nullptr;
-        int voice = -1; // index into the tape
+        int voice = -1; // the voice's number on the tape
     };
     Device* find(WaveHandle handle);
+    // The device's voice while the tape still holds it.
+    Tape::Voice* playingVoice(const Device& device);
     bool stillPlaying(const Device& device) const;
     void stopVoice(Device& device);
 

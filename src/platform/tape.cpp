@@ -6,39 +6,77 @@
 
 namespace tessal {
 
+namespace {
+
+// Adds `count` samples of `from` to `to`, scaled by the voice's volume.
+void addScaled(int32_t* to, const int16_t* from, int64_t count, uint32_t volume) {
+    const uint32_t level = volume & 0xFFFFu;
+    if (level == 0xFFFFu) {
+        for (int64_t i = 0; i < count; ++i)
+            to[i] += from[i];
+        return;
+    }
+    const double gain = double(level) / 65535.0;
+    for (int64_t i = 0; i < count; ++i)
+        to[i] += int32_t(from[i] * gain);
+}
+
+} // namespace
+
+std::size_t Tape::addVoice(Voice voice) {
+    voices_.push_back(std::move(voice));
+    return dropped_ + voices_.size() - 1;
+}
+
+void Tape::dropVoicesEndedBy(int64_t us) {
+    while (!voices_.empty() && voices_.front().endUs <= us) {
+        voices_.pop_front();
+        ++dropped_;
+    }
+}
+
 std::vector<int16_t> Tape::render(int64_t fromUs, int64_t toUs) const {
+    std::vector<int32_t> mix;
+    std::vector<int16_t> out;
+    render(fromUs, toUs, mix, out);
+    return out;
+}
+
+void Tape::render(int64_t fromUs, int64_t toUs, std::vector<int32_t>& mix,
+                  std::vector<int16_t>& out) const {
     const int64_t first = sampleAt(fromUs);
-    const int64_t last = sampleAt(toUs);
-    if (last <= first)
-        return {};
-    std::vector<int32_t> mix(static_cast<std::size_t>(last - first), 0);
+    const int64_t last = std::max(first, sampleAt(toUs));
+    mix.assign(std::size_t(last - first), 0);
     for (const Voice& voice : voices_) {
         const int64_t voiceStart = sampleAt(voice.startUs);
         const int64_t voiceEnd = voice.endUs == kOpenEnd ? last : sampleAt(voice.endUs);
-        const double gain = double(voice.volume & 0xFFFFu) / 65535.0;
+        if (voiceEnd <= first || voiceStart >= last)
+            continue;
         for (std::size_t s = 0; s < voice.segments.size(); ++s) {
             const Segment& segment = voice.segments[s];
-            if (segment.samples.empty())
+            const int64_t size = int64_t(segment.samples.size());
+            if (size == 0)
                 continue;
             const int64_t segStart = std::max(voiceStart, sampleAt(segment.atUs));
             int64_t segEnd =
                 s + 1 < voice.segments.size() ? sampleAt(voice.segments[s + 1].atUs) : voiceEnd;
             if (!voice.looping)
-                segEnd = std::min<int64_t>(segEnd, voiceStart + int64_t(segment.samples.size()));
-            segEnd = std::min(segEnd, voiceEnd);
-            const int64_t size = int64_t(segment.samples.size());
-            for (int64_t n = std::max(segStart, first); n < std::min(segEnd, last); ++n) {
-                const int64_t offset = n - voiceStart;
-                const int16_t value =
-                    segment.samples[std::size_t(voice.looping ? offset % size : offset)];
-                mix[std::size_t(n - first)] += gain == 1.0 ? value : int32_t(value * gain);
+                segEnd = std::min<int64_t>(segEnd, voiceStart + size);
+            segEnd = std::min({segEnd, voiceEnd, last});
+            // A loop repeats its samples; a plain voice reads them once. Either way in runs that
+            // need no index arithmetic per sample.
+            for (int64_t n = std::max(segStart, first); n < segEnd;) {
+                const int64_t offset = voice.looping ? (n - voiceStart) % size : n - voiceStart;
+                const int64_t run = std::min(segEnd - n, size - offset);
+                addScaled(mix.data() + (n - first), segment.samples.data() + offset, run,
+                          voice.volume);
+                n += run;
             }
         }
     }
-    std::vector<int16_t> out(mix.size());
+    out.resize(mix.size());
     std::transform(mix.begin(), mix.end(), out.begin(),
                    [](int32_t v) { return int16_t(std::clamp(v, -32768, 32767)); });
-    return out;
 }
 
 std::vector<Tape::Span> Tape::toneSpans(int64_t fromUs, int64_t toUs, int64_t bridgeUs) const {

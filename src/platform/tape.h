@@ -4,7 +4,9 @@
 
 #include <QString>
 #include <cstdint>
+#include <deque>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace tessal {
@@ -39,19 +41,42 @@ public:
         return (sample * 1'000'000 + kSampleRate - 1) / kSampleRate;
     }
 
-    std::vector<Voice>& voices() { return voices_; }
-    const std::vector<Voice>& voices() const { return voices_; }
-    void clear() { voices_.clear(); }
+    // The voices still held, oldest first.
+    std::deque<Voice>& voices() { return voices_; }
+    const std::deque<Voice>& voices() const { return voices_; }
+    void clear() {
+        dropped_ += voices_.size();
+        voices_.clear();
+    }
+    // Adds a voice and returns its number, which stays valid when older voices are dropped.
+    std::size_t addVoice(Voice voice);
+    // The voice of that number, or nullptr once it has been dropped.
+    Voice* findVoice(std::size_t number) {
+        return const_cast<Voice*>(std::as_const(*this).findVoice(number));
+    }
+    const Voice* findVoice(std::size_t number) const {
+        return number >= dropped_ && number - dropped_ < voices_.size()
+                   ? &voices_[number - dropped_]
+                   : nullptr;
+    }
+
+    // Drops the oldest voices whose sound ended by `us`, so a long recording streamed out in
+    // pieces keeps only what is still sounding. Nothing rendered from `us` on changes.
+    void dropVoicesEndedBy(int64_t us);
 
     // The mix of every voice from `fromUs` to `toUs`, clamped to 16 bits.
     std::vector<int16_t> render(int64_t fromUs, int64_t toUs) const;
+    // The same into `out`, with `mix` as working space; both are reused across calls.
+    void render(int64_t fromUs, int64_t toUs, std::vector<int32_t>& mix,
+                std::vector<int16_t>& out) const;
     // Runs of sound, from the first to the last non-zero sample; silences shorter than
     // `bridgeUs` (the zero crossings inside a tone) do not split a run.
     std::vector<Span> toneSpans(int64_t fromUs, int64_t toUs, int64_t bridgeUs = 1000) const;
     bool writeWav(const QString& path, int64_t fromUs, int64_t toUs) const;
 
 private:
-    std::vector<Voice> voices_;
+    std::deque<Voice> voices_;
+    std::size_t dropped_ = 0; // voices dropped from the front so far
 };
 
 } // namespace tessal

@@ -2,13 +2,14 @@
 
 #include <QString>
 #include <cstdint>
-#include <cstdio>
 #include <span>
 #include <vector>
 
+struct sf_private_tag;
+
 namespace tessal {
 
-// Writes 16-bit mono PCM to a WAV file; the header's sizes are patched when it is closed.
+// Writes 16-bit mono PCM to a WAV file through libsndfile, which finishes the header on close.
 class WavWriter {
 public:
     WavWriter(const QString& path, int samplesPerSecond);
@@ -22,17 +23,17 @@ public:
     bool close();
 
 private:
-    std::FILE* file_ = nullptr;
-    int samplesPerSecond_;
-    uint32_t dataBytes_ = 0;
+    sf_private_tag* file_ = nullptr;
     bool failed_ = false;
 };
 
-// Reads a 16-bit mono PCM WAV file written by WavWriter; empty on any error.
-struct WavData {
+// An audio file of any type libsndfile reads (WAV, RF64, FLAC, Ogg Vorbis, Opus, MP3), its
+// first channel as 16-bit samples; empty on any error.
+struct AudioData {
     int samplesPerSecond = 0;
+    int channels = 0;
     std::vector<int16_t> samples;
 };
-WavData readWav(const QString& path);
+AudioData readAudioFile(const QString& path);
 
 } // namespace tessal

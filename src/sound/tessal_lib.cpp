@@ -27,7 +27,7 @@ TessalLib::~TessalLib() {
 
 int64_t TessalLib::MakeListenWave(const QString& tones, int frequencyHz, int amplitude, int dotMs,
                                   int dashMs) {
-    return synthesizeListenTones(listenBuffer_, tones, frequencyHz, amplitude, dotMs, dashMs);
+    return listenCache_.synthesize(listenBuffer_, tones, frequencyHz, amplitude, dotMs, dashMs);
 }
 
 int64_t TessalLib::MakeKeyerWave(const QString& tones, int frequencyHz, int amplitude, int dotMs,

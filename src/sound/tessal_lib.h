@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "sound/tone_cache.h"
 
 #include <QString>
 #include <cstdint>
@@ -59,6 +60,7 @@ private:
     void waitSilently(int64_t durationMs);
 
     Platform& platform_;
+    ListenToneCache listenCache_;
     std::vector<int16_t> listenBuffer_;
     std::vector<int16_t> keyerBuffer_;
     std::vector<int16_t> loopBuffer_;

@@ -1,12 +1,54 @@
+#include "render/render_progress.h"
 #include "render/renderer.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <chrono>
 #include <cstdio>
+#include <unistd.h>
 
-// tessal-render: the trainer's Morse for a text or a practice file, as a WAV file.
+namespace {
+
+// Shows a progress line on stderr, rewritten in place a few times a second, when stderr is a
+// terminal; a log file or a pipe gets nothing.
+class ProgressLine {
+public:
+    ProgressLine() : shown_(::isatty(STDERR_FILENO) == 1) {}
+    ~ProgressLine() { clear(); }
+
+    void report(const tessal::RenderProgress& progress) {
+        if (!shown_)
+            return;
+        const auto now = Clock::now();
+        if (now - lastShown_ < std::chrono::milliseconds(200))
+            return;
+        lastShown_ = now;
+        const double elapsed = std::chrono::duration<double>(now - start_).count();
+        const QString line =
+            tessal::renderProgressLine(progress.done, progress.audioSeconds, elapsed);
+        std::fprintf(stderr, "\r%-60s", qPrintable(line));
+        std::fflush(stderr);
+        dirty_ = true;
+    }
+    void clear() {
+        if (dirty_)
+            std::fprintf(stderr, "\r%60s\r", "");
+        dirty_ = false;
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    bool shown_;
+    bool dirty_ = false;
+    Clock::time_point start_ = Clock::now();
+    Clock::time_point lastShown_{};
+};
+
+} // namespace
+
+// tessal-render: the trainer's Morse for a text or a practice file, as an audio file.
 int main(int argc, char** argv) {
     // The trainer's window is built but never shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -20,8 +62,8 @@ int main(int argc, char** argv) {
     }
     const tessal::RenderParse parsed = tessal::parseRenderArguments(arguments);
     if (!parsed.options) {
-        std::fprintf(stderr, "tessal-render: %s\n%s\n", qPrintable(parsed.error),
-                     qPrintable(tessal::renderUsage()));
+        std::fprintf(stderr, "tessal-render: %s\n(tessal-render --help tells more)\n",
+                     qPrintable(parsed.error));
         return 2;
     }
 
@@ -32,11 +74,18 @@ int main(int argc, char** argv) {
     if (!QFileInfo::exists(places.workingDirectory + QStringLiteral("/Dictionary")))
         places.workingDirectory = binDir;
 
-    const tessal::RenderResult result = tessal::renderToWav(*parsed.options, places);
+    ProgressLine progress;
+    const tessal::RenderResult result =
+        tessal::renderToFile(*parsed.options, places,
+                             [&progress](const tessal::RenderProgress& p) { progress.report(p); });
+    progress.clear();
+    for (const QString& note : result.notes)
+        std::fprintf(stderr, "tessal-render: %s\n", qPrintable(note));
     if (result.exitStatus != 0) {
         std::fprintf(stderr, "tessal-render: %s\n", qPrintable(result.message));
         return result.exitStatus;
     }
-    std::printf("wrote %s (%.2f s)\n", qPrintable(parsed.options->output), result.seconds);
+    std::printf("wrote %s (%s)\n", qPrintable(parsed.options->output),
+                qPrintable(tessal::clockText(result.seconds)));
     return 0;
 }

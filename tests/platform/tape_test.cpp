@@ -121,7 +121,7 @@ TEST(Tape, WavFileHoldsTheRenderedSamples) {
     QTemporaryDir dir;
     const QString path = dir.filePath("tape.wav");
     ASSERT_TRUE(wave.tape().writeWav(path, 0, 40000));
-    const WavData wav = readWav(path);
+    const AudioData wav = readAudioFile(path);
     EXPECT_EQ(wav.samplesPerSecond, 44100);
     ASSERT_EQ(wav.samples.size(), std::size_t(Tape::sampleAt(40000)));
     const int64_t start = Tape::sampleAt(10000);
@@ -129,4 +129,53 @@ TEST(Tape, WavFileHoldsTheRenderedSamples) {
     for (std::size_t i = 0; i < samples.size(); ++i)
         ASSERT_EQ(wav.samples[std::size_t(start) + i], samples[i]) << i;
     EXPECT_EQ(wav.samples.back(), 0);
+}
+
+TEST(Tape, StreamedInPiecesWithFinishedVoicesDroppedEqualsTheWholeRender) {
+    SimPlatform sim;
+    auto& wave = sim.wave();
+    // Overlapping plain voices at two volumes and a loop that is overwritten while it plays.
+    std::vector<int16_t> a = constant(3000, 1000);
+    std::vector<int16_t> b = constant(5000, -700);
+    std::vector<int16_t> loop = constant(441, 300);
+    WaveHandle ha = 0, hb = 0, hl = 0;
+    wave.open(&ha, WaveFormat{});
+    wave.open(&hb, WaveFormat{});
+    wave.open(&hl, WaveFormat{});
+    wave.setVolume(hb, 0x80008000u);
+    WaveHeader headerA{a.data(), uint32_t(a.size() * 2), 0, 0, false};
+    WaveHeader headerB{b.data(), uint32_t(b.size() * 2), 0, 0, false};
+    WaveHeader headerL{loop.data(), uint32_t(loop.size() * 2), kWaveBeginLoop | kWaveEndLoop,
+                       kWaveLoopForever, false};
+    for (WaveHandle h : {ha, hb, hl})
+        wave.prepare(h, h == ha ? &headerA : h == hb ? &headerB : &headerL);
+    wave.write(hl, &headerL);
+    for (int i = 0; i < 6; ++i) {
+        sim.loop().runFor(37);
+        wave.write(i % 2 ? hb : ha, i % 2 ? &headerB : &headerA);
+        const std::vector<int16_t> louder = constant(441, int16_t(500 + 100 * i));
+        wave.overwriteLooped(&headerL, louder.data(), louder.size());
+    }
+    sim.loop().runFor(200);
+    wave.reset(hl);
+    sim.loop().runFor(50);
+    const int64_t end = sim.loop().now();
+
+    Tape copy = wave.tape();
+    const std::vector<int16_t> whole = copy.render(0, end);
+    std::vector<int16_t> pieces;
+    std::vector<int32_t> mix;
+    std::vector<int16_t> piece;
+    for (int64_t from = 0; from < end; from += 11'111) {
+        const int64_t to = std::min(end, from + 11'111);
+        wave.tape().render(from, to, mix, piece);
+        pieces.insert(pieces.end(), piece.begin(), piece.end());
+        wave.tape().dropVoicesEndedBy(to);
+    }
+    EXPECT_TRUE(pieces == whole) << pieces.size() << " vs " << whole.size();
+    EXPECT_TRUE(wave.tape().voices().empty()) << "every voice has ended and is dropped";
+    // Devices whose voices were dropped still stop and close cleanly.
+    EXPECT_EQ(wave.reset(ha), WaveResult::Ok);
+    EXPECT_EQ(wave.setVolume(hb, 0xFFFFFFFFu), WaveResult::Ok);
+    EXPECT_EQ(wave.close(hb), WaveResult::Ok);
 }
