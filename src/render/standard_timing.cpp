@@ -98,8 +98,8 @@ bool playStandardTiming(const QStringList& lines, const StandardTiming& timing,
     // Every dot and every dash of the file sounds the same, so each is made once.
     std::vector<int16_t> dot;
     std::vector<int16_t> dash;
-    appendSine(dot, timing.unit, tone.frequencyHz, tone.amplitude);
-    appendSine(dash, 3 * timing.unit, tone.frequencyHz, tone.amplitude);
+    appendShapedTone(dot, timing.unit, tone.frequencyHz, tone.amplitude);
+    appendShapedTone(dash, 3 * timing.unit, tone.frequencyHz, tone.amplitude);
 
     PieceWriter out(sink);
     int64_t gap = timing.wordGap;

@@ -43,7 +43,7 @@ std::vector<int16_t> expected(const std::string& layout, int64_t unit, int64_t c
         }
         if (afterElement)
             silence(unit);
-        appendSine(out, c == '.' ? unit : 3 * unit, 1000, 15000);
+        appendShapedTone(out, c == '.' ? unit : 3 * unit, 1000, 15000);
         afterElement = true;
     }
     return out;
