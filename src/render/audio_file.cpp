@@ -51,6 +51,10 @@ QString systemError(const char* what) {
 }
 
 // The mode a newly created file would get, or the earlier file's own.
+QString tempNameBeside(const QFileInfo& target, const QString& tail) {
+    return target.absolutePath() + QStringLiteral("/.") + target.fileName() + u'.' + tail;
+}
+
 mode_t modeFor(const QByteArray& path) {
     struct stat earlier {};
     if (::stat(path.constData(), &earlier) == 0)
@@ -97,14 +101,19 @@ AudioFileWriter::AudioFileWriter(const QString& path, const AudioFileType& type,
         fail(QStringLiteral("%1 is a folder").arg(path));
         return;
     }
-    QByteArray temp = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") +
-                                        target.fileName() + QStringLiteral(".XXXXXX"));
-    fd_ = ::mkstemp(temp.data());
+    // A file without a name vanishes by itself however the render ends, even when it is
+    // killed; where the file system cannot do that, a named temporary file stands in.
+    fd_ = ::open(QFile::encodeName(target.absolutePath()).constData(),
+                 O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     if (fd_ < 0) {
-        fail(systemError("cannot create a file beside the output"));
-        return;
+        QByteArray temp = QFile::encodeName(tempNameBeside(target, QStringLiteral("XXXXXX")));
+        fd_ = ::mkstemp(temp.data());
+        if (fd_ < 0) {
+            fail(systemError("cannot create a file beside the output"));
+            return;
+        }
+        tempPath_ = QFile::decodeName(temp);
     }
-    tempPath_ = QFile::decodeName(temp);
     ::fchmod(fd_, modeFor(QFile::encodeName(target.absoluteFilePath())));
 
     SF_INFO info{};
@@ -164,6 +173,25 @@ bool AudioFileWriter::write(std::span<const int16_t> samples) {
     return true;
 }
 
+bool AudioFileWriter::nameTheFile() {
+    const QFileInfo target(path_);
+    const QByteArray self = QByteArray("/proc/self/fd/") + QByteArray::number(fd_);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString name =
+            tempNameBeside(target, QStringLiteral("%1.%2").arg(::getpid()).arg(attempt));
+        const QByteArray encoded = QFile::encodeName(name);
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, encoded.constData(),
+                     AT_SYMLINK_FOLLOW) == 0 ||
+            ::linkat(fd_, "", AT_FDCWD, encoded.constData(), AT_EMPTY_PATH) == 0) {
+            tempPath_ = name;
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
 bool AudioFileWriter::commit() {
     if (!ok())
         return false;
@@ -180,6 +208,10 @@ bool AudioFileWriter::commit() {
     }
     if (::fsync(fd_) != 0) {
         fail(systemError("writing the output failed"));
+        return false;
+    }
+    if (tempPath_.isEmpty() && !nameTheFile()) {
+        fail(systemError("cannot put the output in place"));
         return false;
     }
     const int fd = fd_;

@@ -54,10 +54,12 @@ public:
 
 private:
     void fail(const QString& why);
+    // Links the unnamed file under a temporary name beside the output.
+    bool nameTheFile();
     void discard();
 
     QString path_;
-    QString tempPath_;
+    QString tempPath_; // empty while the file has no name
     int fd_ = -1;
     sf_private_tag* file_ = nullptr;
     int64_t written_ = 0;

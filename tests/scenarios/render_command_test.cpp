@@ -93,28 +93,66 @@ TEST(RenderCommand, FailedWriteLeavesTheEarlierFileAndSaysWhy) {
         << "no temporary file is left";
 }
 
-TEST(RenderCommand, ProgressOnlyOnATerminal) {
-    int master = -1;
-    int slave = -1;
-    ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
-    QTemporaryDir dir;
-    QProcess process;
-    process.setWorkingDirectory(QStringLiteral(TESSAL_SOURCE_DIR));
-    process.setChildProcessModifier([slave] { ::dup2(slave, STDERR_FILENO); });
-    process.start(kProgram, {"--text", "PARIS PARIS", "-o", dir.filePath("p.wav")});
-    ::fcntl(master, F_SETFL, O_NONBLOCK);
-    QByteArray terminal;
-    char buffer[4096];
-    bool finished = false;
-    for (int i = 0; i < 1200 && !finished; ++i) {
-        finished = process.waitForFinished(100);
-        for (ssize_t n; (n = ::read(master, buffer, sizeof buffer)) > 0;)
-            terminal.append(buffer, n);
+// tessal-render with its stderr on a terminal; reads what it shows there.
+class OnTerminal {
+public:
+    OnTerminal(const QStringList& arguments) {
+        EXPECT_EQ(::openpty(&master_, &slave_, nullptr, nullptr, nullptr), 0);
+        process_.setWorkingDirectory(QStringLiteral(TESSAL_SOURCE_DIR));
+        const int slave = slave_;
+        process_.setChildProcessModifier([slave] { ::dup2(slave, STDERR_FILENO); });
+        process_.start(kProgram, arguments);
+        ::fcntl(master_, F_SETFL, O_NONBLOCK);
     }
-    ::close(slave);
-    ::close(master);
-    ASSERT_TRUE(finished);
-    EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_TRUE(terminal.contains("% ")) << terminal.toStdString();
-    EXPECT_TRUE(terminal.contains("of audio")) << terminal.toStdString();
+    ~OnTerminal() {
+        ::close(slave_);
+        ::close(master_);
+    }
+    // Reads until `text` shows or the program ends; true when it showed.
+    bool waitFor(const QByteArray& text) {
+        for (int i = 0; i < 1200 && !shown_.contains(text); ++i) {
+            const bool finished = process_.waitForFinished(100);
+            char buffer[4096];
+            for (ssize_t n; (n = ::read(master_, buffer, sizeof buffer)) > 0;)
+                shown_.append(buffer, n);
+            if (finished)
+                break;
+        }
+        return shown_.contains(text);
+    }
+    QProcess& process() { return process_; }
+    const QByteArray& shown() const { return shown_; }
+
+private:
+    int master_ = -1;
+    int slave_ = -1;
+    QProcess process_;
+    QByteArray shown_;
+};
+
+TEST(RenderCommand, ProgressOnlyOnATerminal) {
+    QTemporaryDir dir;
+    OnTerminal render({"--text", "PARIS PARIS", "-o", dir.filePath("p.wav")});
+    EXPECT_TRUE(render.waitFor("of audio")) << render.shown().toStdString();
+    EXPECT_TRUE(render.shown().contains("% ")) << render.shown().toStdString();
+    render.process().waitForFinished(60'000);
+    ASSERT_EQ(render.process().state(), QProcess::NotRunning);
+    EXPECT_EQ(render.process().exitCode(), 0);
+}
+
+TEST(RenderCommand, AKilledRenderLeavesNothingButTheEarlierFile) {
+    QTemporaryDir dir;
+    const QString text = dir.filePath("text.txt");
+    writeFile(text, QByteArray("CQ CQ CQ DE QX0ZZZ QX0ZZZ K\n").repeated(400));
+    const QString output = dir.filePath("out.ogg");
+    writeFile(output, "the earlier render");
+    OnTerminal render({"--file", text, "-o", output});
+    // Killed while it writes, as by the out-of-memory killer or a power cut of the session.
+    ASSERT_TRUE(render.waitFor("of audio"));
+    render.process().kill();
+    ASSERT_TRUE(render.process().waitForFinished(60'000));
+    EXPECT_EQ(render.process().exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(readFile(output), QByteArray("the earlier render"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"out.ogg", "text.txt"}));
 }
