@@ -1,4 +1,5 @@
 #include "platform/posix_serial_ports.h"
+#include "support/pseudo_terminal.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -38,24 +39,7 @@ TEST(PosixSerialPorts, ComNumbersFollowTheSortedDevicesWithUartsFirst) {
     }
 }
 
-// A pseudo-terminal stands in for a serial device.
-class PseudoTerminal {
-public:
-    PseudoTerminal() {
-        master_ = posix_openpt(O_RDWR | O_NOCTTY);
-        if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0)
-            path_ = QString::fromLocal8Bit(ptsname(master_));
-    }
-    ~PseudoTerminal() {
-        if (master_ >= 0)
-            ::close(master_);
-    }
-    const QString& path() const { return path_; }
-
-private:
-    int master_ = -1;
-    QString path_;
-};
+using tessal::testing::PseudoTerminal;
 
 TEST(PosixSerialPorts, OpenIsExclusiveUntilClosed) {
     PseudoTerminal terminal;
@@ -101,6 +85,20 @@ TEST(PosixSerialPorts, AMissingDeviceDoesNotOpen) {
     EXPECT_EQ(ports.openPath(QStringLiteral("/dev/ttyUSB-no-such-device")), kNoSerialPort);
     uint32_t status = 0;
     EXPECT_FALSE(ports.modemStatus(kNoSerialPort, &status));
+}
+
+TEST(PosixSerialPorts, AHungUpDeviceIsNoLongerPresent) {
+    PseudoTerminal terminal;
+    ASSERT_FALSE(terminal.path().isEmpty());
+    PosixSerialPorts ports;
+    const SerialHandle handle = ports.openPath(terminal.path());
+    ASSERT_NE(handle, kNoSerialPort);
+    // A pseudo-terminal has no modem lines: the read fails, but the device is still there.
+    EXPECT_TRUE(ports.present(handle));
+    terminal.hangUp();
+    EXPECT_FALSE(ports.present(handle));
+    ports.close(handle);
+    EXPECT_FALSE(ports.present(handle));
 }
 
 } // namespace
