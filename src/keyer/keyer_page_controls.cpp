@@ -86,6 +86,13 @@ void buildKeyedTextRow(TTessalForm& form) {
 
 } // namespace
 
+void connectRow(TTessalForm& form, const std::vector<TgdButton*>& row,
+                void (TTessalForm::*handler)(TgdButton*)) {
+    for (TgdButton* button : row)
+        form.onSignal(button, &TgdButton::clicked,
+                      [&form, button, handler] { (form.*handler)(button); });
+}
+
 void TTessalForm::buildKeyerControls() {
     buildKeyerTimers(*this);
     buildKeyTypeRow(*this);

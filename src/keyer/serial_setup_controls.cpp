@@ -1,5 +1,6 @@
 #include "app/frame_widgets.h"
 #include "app/tessal_form.h"
+#include "keyer/keyer_pages.h"
 #include "keyer/keyer_widgets.h"
 #include "keyer/port_combo_box.h"
 #include "widgets/button_factory.h"
@@ -93,8 +94,7 @@ void TTessalForm::buildSerialSetupControls() {
 
     ComDelayBtns =
         makeButtonRow(panel, "ComDelayBtn", {"0", "10", "20", "30", "40"}, 0, {604, 208}, 26);
-    for (TgdButton* button : ComDelayBtns)
-        onSignal(button, &TgdButton::clicked, [this, button] { ComDelayBtnON(button); });
+    connectRow(*this, ComDelayBtns, &TTessalForm::ComDelayBtnON);
 
     CTS_Panel = makeIndicator(panel, "CTS_Panel", QStringLiteral("CTS"), {400, 176, 46, 22});
     DSR_Panel = makeIndicator(panel, "DSR_Panel", QStringLiteral("DSR"), {450, 176, 46, 22});

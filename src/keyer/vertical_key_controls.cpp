@@ -46,15 +46,9 @@ void buildVerticalKeyPage(TTessalForm& form) {
                                        {"300mS", "500mS", "700mS", "900mS", "1.0S"}, 1, {14, 94});
     form.VKCRTimeBtns = makeButtonRow(page, "VKCRTimeBtn",
                                       {"1Sec", "1.5Sec", "2Sec", "2.5Sec", "3Sec"}, 1, {14, 160});
-    for (TgdButton* button : form.VKDotTimeBtns)
-        form.onSignal(button, &TgdButton::clicked,
-                      [&form, button] { form.VKDotTimeBtnClick(button); });
-    for (TgdButton* button : form.VKIntTimeBtns)
-        form.onSignal(button, &TgdButton::clicked,
-                      [&form, button] { form.VKInterValBtnClick(button); });
-    for (TgdButton* button : form.VKCRTimeBtns)
-        form.onSignal(button, &TgdButton::clicked,
-                      [&form, button] { form.VKCRTimingBtnClick(button); });
+    connectRow(form, form.VKDotTimeBtns, &TTessalForm::VKDotTimeBtnClick);
+    connectRow(form, form.VKIntTimeBtns, &TTessalForm::VKInterValBtnClick);
+    connectRow(form, form.VKCRTimeBtns, &TTessalForm::VKCRTimingBtnClick);
 
     const QRect picture{340, 34, 150, 100};
     form.KeyOutImage = makeLabel(page, {"KeyOutImage", QString(), picture});

@@ -4,6 +4,7 @@
 #include "support/pseudo_terminal.h"
 #include "widgets/gd_button.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -23,6 +24,9 @@ struct RealPortRig {
     std::unique_ptr<TTessalForm> form;
 
     RealPortRig() {
+        // The production platform finds the dictionaries under the working directory; a missing
+        // one would stop the start in a modal message box.
+        QDir::setCurrent(QStringLiteral(TESSAL_SOURCE_DIR));
         platform.serial().setDeviceScan([this] {
             return QList<SerialDevice>{{QStringLiteral("COM1"), terminal.path()}};
         });
