@@ -65,7 +65,8 @@ QString encodeValue(const QString& text) {
 
 IniFile::IniFile(QString path) : path_(std::move(path)) {
     QString text;
-    if (readTextFile(path_, &text))
+    readStatus_ = loadTextFile(path_, &text);
+    if (readStatus_ == TextFileStatus::Read)
         lines_ = splitLines(text);
 }
 

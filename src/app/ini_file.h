@@ -1,5 +1,7 @@
 #pragma once
 
+#include "morse/text_decoder.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -10,8 +12,11 @@ namespace tessal {
 // survive a rewrite. Section and key names compare case-insensitively.
 class IniFile {
 public:
-    // Reads `path`; a missing or unreadable file gives an empty store.
+    // Reads `path`; a file that cannot be read (missing, not a regular file, too large) gives an
+    // empty store, and readStatus() says why.
     explicit IniFile(QString path);
+
+    TextFileStatus readStatus() const { return readStatus_; }
 
     QString readString(const QString& section, const QString& key,
                        const QString& defaultValue) const;
@@ -41,6 +46,7 @@ private:
     std::optional<qsizetype> findSectionEnd(const QString& section) const;
 
     QString path_;
+    TextFileStatus readStatus_ = TextFileStatus::Missing;
     QStringList lines_;
 };
 

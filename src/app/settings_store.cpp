@@ -2,6 +2,7 @@
 #include "app/settings_schema.h"
 #include "app/tessal_form.h"
 
+#include <QFileInfo>
 #include <QtGlobal>
 
 namespace tessal {
@@ -95,18 +96,19 @@ void setTextSetting(TTessalForm& form, std::string_view key, const QString& valu
 }
 
 int integerSetting(TTessalForm& form, std::string_view key) {
+    const bool unmoved = form.pos() == form.PlacedPosition;
     if (key == "Top")
-        return form.y();
+        return unmoved ? form.StoredTop : form.y();
     if (key == "Left")
-        return form.x();
+        return unmoved ? form.StoredLeft : form.x();
     return numberField(form, key);
 }
 
 void setIntegerSetting(TTessalForm& form, std::string_view key, int value) {
     if (key == "Top")
-        form.move(form.x(), value);
+        form.StoredTop = value;
     else if (key == "Left")
-        form.move(value, form.y());
+        form.StoredLeft = value;
     else
         numberField(form, key) = value;
 }
@@ -143,12 +145,34 @@ void saveSetting(TTessalForm& form, IniFile& ini, const SettingKey& key) {
     }
 }
 
+// A settings path that holds something other than a sane settings file is left alone: the
+// defaults are used and the save does not replace it.
+std::optional<QString> refusedSettingsFile(const IniFile& ini, const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    switch (ini.readStatus()) {
+    case TextFileStatus::NotRegularFile:
+        return QStringLiteral("The settings file \"%1\" is not a regular file. The default "
+                              "settings are used, and the file is left as it is.")
+            .arg(name);
+    case TextFileStatus::TooLarge:
+        return QStringLiteral("The settings file \"%1\" is larger than %2 MB. The default "
+                              "settings are used, and the file is left as it is.")
+            .arg(name)
+            .arg(kMaxTextFileBytes / (1024 * 1024));
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 void TTessalForm::LoadSettings() {
     const IniFile ini(INI_FILE);
+    if (const auto refusal = refusedSettingsFile(ini, INI_FILE))
+        platform_.dialogs().showMessage(*refusal);
     for (const SettingKey& key : settingKeysInReadOrder())
         loadSetting(*this, ini, key);
+    PlaceWindow();
 
     // Each value reaches its controls through its apply step, in this order.
     StringFlagApply();      // 1.
@@ -196,6 +220,8 @@ void TTessalForm::LoadSettings() {
 
 void TTessalForm::SaveSettings() {
     IniFile ini(INI_FILE);
+    if (refusedSettingsFile(ini, INI_FILE))
+        return;
     for (const SettingKey& key : settingKeysInWriteOrder())
         saveSetting(*this, ini, key);
     // Shutdown has nobody left to tell; a failed write keeps the previous file whole.

@@ -133,6 +133,11 @@ public:
     // === settings store
     void LoadSettings();
     void SaveSettings();
+    // Moves the window to the stored Top/Left, or onto a screen when that place is off every
+    // screen; the stored values are saved again unless the window has moved since.
+    void PlaceWindow();
+    int StoredTop = 100, StoredLeft = 100;
+    QPoint PlacedPosition;
 
     // === dictionaries
     void LoadDictionaries();

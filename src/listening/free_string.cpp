@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <array>
+#include <limits>
 
 namespace tessal {
 namespace {
@@ -13,6 +14,8 @@ QLineEdit* makeFreeEdit(QWidget* parent, const char* name, QRect geometry) {
     edit->setObjectName(QString::fromLatin1(name));
     edit->setGeometry(geometry);
     edit->setFont(formFont(15));
+    // No length limit: a long practice text must come back from the settings file whole.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setText(QStringLiteral("CQ CQ DE QX0ZZZ K"));
     edit->setStyleSheet(QStringLiteral("QLineEdit { color: #00FF00; background: #000080; "
                                        "border: 1px solid #0000FF; }"));

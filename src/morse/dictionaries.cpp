@@ -46,7 +46,12 @@ std::optional<QString> loadDictionaryFile(const QString& folder, const Dictionar
         return QStringLiteral("Error: Dictionary File \"%1\" Not Exists").arg(name);
 
     QString text;
-    if (!QFileInfo(path).isFile() || !readTextFile(path, &text))
+    const TextFileStatus status = loadTextFile(path, &text);
+    if (status == TextFileStatus::TooLarge)
+        return QStringLiteral("Error: Dictionary File \"%1\" is larger than %2 MB")
+            .arg(name)
+            .arg(kMaxTextFileBytes / (1024 * 1024));
+    if (status != TextFileStatus::Read)
         return QStringLiteral("Error: Dictionary File \"%1\" cannot be read").arg(name);
 
     const QStringList lines = splitLines(text);

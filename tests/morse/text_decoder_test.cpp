@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace tessal {
 namespace {
 
@@ -41,10 +43,15 @@ TEST(TextDecoder, DecodesEachByteOrderMarkAndFallsBackToCp932) {
          QStringLiteral("A") + replacement + "B"},
         {"cp932 lead byte cut off at the end", bytesOf("\x82\xA0\x82", 3),
          QStringLiteral("\u3042") + replacement},
-        // Not valid UTF-8 (cut-off sequence, overlong form), so read as CP932.
+        // A few bad bytes among UTF-8 characters are damage, not another encoding.
         {"utf-8 cut off at the end", bytesOf("\xE3\x81\x82\xE3\x81", 5),
-         QStringLiteral("\u7E3A\u3085") + replacement},
+         QStringLiteral("\u3042") + replacement + replacement},
+        {"stray byte among utf-8 kana", bytesOf("\xE3\x81\x82X\xFFY\xE3\x81\x84", 9),
+         QStringLiteral("\u3042X") + replacement + QStringLiteral("Y\u3044")},
+        // No UTF-8 character at all beside the bad bytes: CP932.
         {"overlong utf-8", bytesOf("\xC0\xAF", 2), QStringLiteral("\uFF80\uFF6F")},
+        {"cp932 with one accidental utf-8 pair", bytesOf("\x82\xA0\xC3\xA9\x82\xA2", 6),
+         QStringLiteral("\u3042\uFF83\uFF69\u3044")},
         {"utf-8 bom only", bytesOf("\xEF\xBB\xBF", 3), QString()},
         {"empty", QByteArray(), QString()},
     };
@@ -95,6 +102,46 @@ TEST(TextDecoder, ReadsFilesAndReportsWhatCannotBeRead) {
         text = QStringLiteral("untouched");
         EXPECT_FALSE(readTextFile(unreadable, &text));
         EXPECT_EQ(text, QStringLiteral("untouched"));
+    }
+}
+
+TEST(TextDecoder, ReadsOnlyRegularFilesUpToTheSizeLimitWithoutBlocking) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto fileOf = [&](const char* name, qint64 size) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(size, 'A'));
+        return file.fileName();
+    };
+    const QString fifo = dir.filePath("fifo.txt");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zeroLink = dir.filePath("zero.txt");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zeroLink));
+    const QString atLimit = fileOf("limit.txt", kMaxTextFileBytes);
+    const QString linkToFile = dir.filePath("link.txt");
+    ASSERT_TRUE(QFile::link(atLimit, linkToFile));
+
+    struct Case {
+        const char* what;
+        QString path;
+        TextFileStatus expected;
+    };
+    const Case cases[] = {
+        {"fifo", fifo, TextFileStatus::NotRegularFile},
+        {"link to /dev/zero", zeroLink, TextFileStatus::NotRegularFile},
+        {"folder", dir.path(), TextFileStatus::NotRegularFile},
+        {"missing", dir.filePath("missing.txt"), TextFileStatus::Missing},
+        {"one byte over the limit", fileOf("big.txt", kMaxTextFileBytes + 1),
+         TextFileStatus::TooLarge},
+        {"at the limit", atLimit, TextFileStatus::Read},
+        {"link to a regular file", linkToFile, TextFileStatus::Read},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QString text = QStringLiteral("untouched");
+        EXPECT_EQ(loadTextFile(c.path, &text), c.expected);
+        EXPECT_EQ(text.size(), c.expected == TextFileStatus::Read ? kMaxTextFileBytes : 9);
     }
 }
 
