@@ -8,26 +8,29 @@
 namespace tessal {
 namespace {
 
-// A signal handler may only write to a descriptor; the UI thread reads the other end.
-volatile std::sig_atomic_t signalWriteFd = -1;
+// Set up once per process and never torn down: a signal handler may only write to a
+// descriptor, and one may come at any moment until exit. The UI thread reads the other end.
+int signalFds[2] = {-1, -1};
+volatile std::sig_atomic_t endingSignalCount = 0;
 
 void handleSignal(int signal) {
+    const int savedErrno = errno;
+    endingSignalCount = 1;
     const unsigned char byte = static_cast<unsigned char>(signal);
-    if (signalWriteFd >= 0)
-        (void)!::write(signalWriteFd, &byte, 1);
+    if (signalFds[0] >= 0)
+        (void)!::write(signalFds[0], &byte, 1);
+    errno = savedErrno;
 }
 
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 } // namespace
 
-ShutdownSignals::ShutdownSignals(std::function<void()> onSignal, QObject* parent)
-    : QObject(parent), onSignal_(std::move(onSignal)) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, fds_) != 0)
+void ShutdownSignals::catchEndingSignals() {
+    if (signalFds[0] >= 0)
         return;
-    signalWriteFd = fds_[0];
-    notifier_ = std::make_unique<QSocketNotifier>(fds_[1], QSocketNotifier::Read);
-    connect(notifier_.get(), &QSocketNotifier::activated, this, &ShutdownSignals::drain);
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalFds) != 0)
+        signalFds[0] = signalFds[1] = -1;
     struct sigaction action {};
     action.sa_handler = &handleSignal;
     sigemptyset(&action.sa_mask);
@@ -36,20 +39,25 @@ ShutdownSignals::ShutdownSignals(std::function<void()> onSignal, QObject* parent
         ::sigaction(sig, &action, nullptr);
 }
 
-ShutdownSignals::~ShutdownSignals() {
-    for (int sig : kSignals)
-        std::signal(sig, SIG_DFL);
-    signalWriteFd = -1;
-    notifier_.reset();
-    for (int fd : fds_) {
-        if (fd >= 0)
-            ::close(fd);
-    }
+bool ShutdownSignals::endingSignalReceived() {
+    return endingSignalCount != 0;
 }
+
+ShutdownSignals::ShutdownSignals(std::function<void()> onSignal, QObject* parent)
+    : QObject(parent), onSignal_(std::move(onSignal)) {
+    catchEndingSignals();
+    if (signalFds[1] < 0)
+        return;
+    notifier_ = std::make_unique<QSocketNotifier>(signalFds[1], QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, &ShutdownSignals::drain);
+}
+
+// The handlers stay: signals after this are held in the descriptor and end nothing.
+ShutdownSignals::~ShutdownSignals() = default;
 
 void ShutdownSignals::drain() {
     unsigned char buffer[16];
-    while (::read(fds_[1], buffer, sizeof buffer) > 0) {
+    while (::read(signalFds[1], buffer, sizeof buffer) > 0) {
     }
     if (onSignal_)
         onSignal_();
