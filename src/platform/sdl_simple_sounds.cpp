@@ -82,7 +82,7 @@ void SdlSimpleSounds::messageBeep(MessageSound sound) {
     static const std::vector<int16_t> buzz = notificationSamples(MessageSound::Hand);
     const std::vector<int16_t>& samples = isChime(sound) ? chime : buzz;
     WaveHandle handle = 0;
-    if (wave_.openUnreported(&handle, WaveFormat{}) != WaveResult::Ok)
+    if (wave_.open(&handle, WaveFormat{}) != WaveResult::Ok)
         return;
     Notification& notification = notifications_.emplace_back();
     notification.handle = handle;

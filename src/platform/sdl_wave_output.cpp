@@ -112,22 +112,15 @@ SdlWaveOutput::Device* SdlWaveOutput::find(WaveHandle handle) {
     return it == devices_.end() ? nullptr : &it->second;
 }
 
+bool SdlWaveOutput::silent() {
+    return !ensureDevice();
+}
+
 WaveResult SdlWaveOutput::open(WaveHandle* handle, const WaveFormat& format) {
-    return openVoice(handle, format, true);
-}
-
-WaveResult SdlWaveOutput::openUnreported(WaveHandle* handle, const WaveFormat& format) {
-    return openVoice(handle, format, false);
-}
-
-WaveResult SdlWaveOutput::openVoice(WaveHandle* handle, const WaveFormat& format, bool report) {
     if (format.samplesPerSecond != kSampleRate || format.channels != 1 ||
         format.bitsPerSample != 16)
         return WaveResult::Error;
-    if (!ensureDevice() && report && !failureReported_) {
-        failureReported_ = true;
-        return WaveResult::BadDevice;
-    }
+    ensureDevice();
     *handle = nextHandle_++;
     Device device;
     if (!silent_)
@@ -286,7 +279,7 @@ void SdlWaveOutput::overwriteLooped(WaveHeader* header, const int16_t* samples, 
 void playToEnd(SdlWaveOutput& wave, EventLoop& loop, const std::vector<int16_t>& samples) {
     const int durationMs = int(int64_t(samples.size()) * 1000 / kSampleRate);
     WaveHandle handle = 0;
-    if (samples.empty() || wave.openUnreported(&handle, WaveFormat{}) != WaveResult::Ok) {
+    if (samples.empty() || wave.open(&handle, WaveFormat{}) != WaveResult::Ok) {
         loop.sleep(durationMs);
         return;
     }

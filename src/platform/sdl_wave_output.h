@@ -31,9 +31,9 @@ namespace tessal {
 // sidetone keeps its latency and never clicks. (For the fade-out the loop keeps its sound behind
 // the mixer's closed gate instead of taking the zeros.)
 //
-// Without any usable audio device the first open() answers BadDevice once; from then on every
-// open succeeds on a silent backend whose voices end after their duration by the monotonic
-// clock, so blocking plays still take their time (fellBackToSilence() tells it).
+// Without any usable audio device every open succeeds on a silent backend whose voices end after
+// their duration by the clock, so blocking plays still take their time; silent() tells it, so
+// the sound unit can say so instead of claiming a ready sound.
 //
 // Threads: every member is called from the UI thread. The SDL callback runs the mixer on the
 // audio thread; `onVoiceEnd` is called there.
@@ -63,10 +63,8 @@ public:
     WaveResult setVolume(WaveHandle handle, uint32_t volume) override;
     void overwriteLooped(WaveHeader* header, const int16_t* samples, std::size_t count) override;
 
-    // Like open(), but a missing device is not reported: it goes silent and leaves the one
-    // BadDevice answer to the next open(). For the platform's own sounds (beeps, speech), so the
-    // sound unit is the one that tells the user.
-    WaveResult openUnreported(WaveHandle* handle, const WaveFormat& format);
+    // Opens the device on first use; true when there is none and the output is silent.
+    bool silent() override;
 
     // Set before the first open(): called on the audio thread when a voice ends (wakes the loop).
     void setOnVoiceEnd(std::function<void()> onVoiceEnd) { onVoiceEnd_ = std::move(onVoiceEnd); }
@@ -101,7 +99,6 @@ private:
     };
     class DeviceLock;
 
-    WaveResult openVoice(WaveHandle* handle, const WaveFormat& format, bool report);
     // Opens the SDL device once; false when there is none (the output is then silent).
     bool ensureDevice();
     Device* find(WaveHandle handle);
@@ -131,7 +128,6 @@ private:
     int obtainedFrames_ = 0;
     bool tried_ = false;
     bool silent_ = false;
-    bool failureReported_ = false;
 };
 
 class EventLoop;

@@ -23,6 +23,7 @@ public:
     WaveResult close(WaveHandle handle) override;
     WaveResult setVolume(WaveHandle handle, uint32_t volume) override;
     void overwriteLooped(WaveHeader* header, const int16_t* samples, std::size_t count) override;
+    bool silent() override { return silent_; }
 
     Tape& tape() { return tape_; }
     int openDevices() const { return int(devices_.size()); }
@@ -34,6 +35,8 @@ public:
     void failOpens(int count) { failOpens_ = count; }
     void failPrepares(int count) { failPrepares_ = count; }
     void failWrites(int count) { failWrites_ = count; }
+    // As on a machine without an audio device: everything works, nothing is heard.
+    void setSilent(bool silent) { silent_ = silent; }
 
 private:
     struct Device {
@@ -55,6 +58,7 @@ private:
     int failOpens_ = 0;
     int failPrepares_ = 0;
     int failWrites_ = 0;
+    bool silent_ = false;
 };
 
 } // namespace tessal

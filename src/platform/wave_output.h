@@ -62,6 +62,9 @@ public:
     virtual WaveResult setVolume(WaveHandle handle, uint32_t volume) = 0;
     // Copies `count` samples over the start of a header's buffer while a device may loop over it.
     virtual void overwriteLooped(WaveHeader* header, const int16_t* samples, std::size_t count) = 0;
+    // True when there is no audio device: opens and plays succeed and keep their time, but
+    // nothing is heard. (May try the device once to find out.)
+    virtual bool silent() { return false; }
 };
 
 } // namespace tessal

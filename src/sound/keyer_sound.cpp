@@ -18,19 +18,22 @@ QString soundOffText() {
 } // namespace
 
 void TTessalForm::OpenKeyerSound() {
-    // The stacking key plays through its own output; it needs no looping sidetone.
-    if (SKeyMode == 0) {
-        try {
+    // The stacking key plays through its own output; it needs no looping sidetone, but an output
+    // that can sound.
+    try {
+        if (SKeyMode == 0) {
             sound().InitSidetone(Frequency2, Volume_2);
             sound().StartSidetoneLoop();
-        } catch (...) {
-            // A re-open has already closed the earlier device, so a sound shown as on is off now.
-            if (statusText(2) == soundReadyText()) {
-                setStatusText(2, soundOffText());
-                SoundSetUpBtn->setMark(kButtonIdleMark);
-            }
-            throw;
+        } else {
+            sound().CheckKeyerOutput();
         }
+    } catch (...) {
+        // A re-open has already closed the earlier device, so a sound shown as on is off now.
+        if (statusText(2) == soundReadyText()) {
+            setStatusText(2, soundOffText());
+            SoundSetUpBtn->setMark(kButtonIdleMark);
+        }
+        throw;
     }
     WaveReady = -1;
     setStatusText(2, soundReadyText());

@@ -10,6 +10,8 @@ const QString kOpenFailed = QStringLiteral("Failed to open wave output device.")
 const QString kPrepareFailed = QStringLiteral("Failed to prepare wave header.");
 const QString kWriteListenFailed = QStringLiteral("Failed to write WaveHeader1");
 const QString kWriteKeyerFailed = QStringLiteral("Failed to write wave data.");
+const QString kNoAudioDevice =
+    QStringLiteral("No audio output device was found.\r\nExercises go on silently.");
 
 QString failureMessage(const QString& prefix, const QString& text) {
     return prefix + QStringLiteral("\r\n") + text + QStringLiteral("\r\n Please Retry");
@@ -62,6 +64,11 @@ void TessalLib::PlayListenWave(int closingPauseMs) {
     if (wave.open(&listen_.device, format) != WaveResult::Ok) {
         listen_.device = 0;
         failure = kOpenFailed;
+    }
+    if (failure.isEmpty() && wave.silent() && !silenceReported_) {
+        // Told once: the output keeps time without a device, so the exercise goes on.
+        silenceReported_ = true;
+        platform_.dialogs().showMessage(kNoAudioDevice);
     }
     if (failure.isEmpty()) {
         listenWaveState_ = 3;
@@ -139,9 +146,16 @@ void TessalLib::CloseKeyerDevice() {
     closeOutput(keyer_);
 }
 
+void TessalLib::CheckKeyerOutput() {
+    if (platform_.wave().silent())
+        throw TessalError(kOpenFailed);
+}
+
 bool TessalLib::InitSidetone(int frequencyHz, int amplitude) {
     // Switching the keyer sound on again must not leave the earlier device looping.
     CloseSidetone();
+    // A silent output would loop a sidetone nobody hears: that is a failed open.
+    CheckKeyerOutput();
     loopBuffer_.assign(kSampleRate, 0);
     toneSecond_.clear();
     appendSine(toneSecond_, kSampleRate, frequencyHz, amplitude);

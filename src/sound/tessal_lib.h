@@ -35,6 +35,9 @@ public:
     void SidetoneOn();
     void SidetoneOff();
 
+    // Throws the failed-open error when the output has no device (it would only keep time
+    // silently); the keyer sound is then not ready.
+    void CheckKeyerOutput();
     // Queues the loop header on the sidetone device; throws "Failed to write wave data.".
     void StartSidetoneLoop();
     // Pause, stop, unprepare and close the sidetone device.
@@ -73,6 +76,7 @@ private:
     int listenWaveState_ = 0;
     bool listenFailureReported_ = false;
     bool keyerFailureReported_ = false;
+    bool silenceReported_ = false;
 };
 
 } // namespace tessal

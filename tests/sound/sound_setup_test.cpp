@@ -205,6 +205,22 @@ TEST(SoundSetup, FailureToStartTheSidetoneIsReportedAndChangesNothing) {
     }
 }
 
+TEST(SoundSetup, WithoutAnAudioDeviceSoundOnShowsTheFailedOpenNotReady) {
+    for (int stackingKey : {0, -1}) {
+        FormRig rig;
+        rig.sim.wave().setSilent(true);
+        rig->SKeyMode = stackingKey;
+        rig->SoundSetUpBtn->click();
+        EXPECT_EQ(rig.sim.dialogs().messages(),
+                  QStringList{QStringLiteral("Failed to open wave output device.")})
+            << stackingKey;
+        EXPECT_EQ(rig->WaveReady, 0) << stackingKey;
+        EXPECT_EQ(rig->statusText(2), kNotReady) << stackingKey;
+        EXPECT_EQ(rig->SoundSetUpBtn->mark(), kBlue) << stackingKey;
+        EXPECT_EQ(rig.sim.wave().openDevices(), 0) << stackingKey;
+    }
+}
+
 TEST(SoundSetup, ReopeningReleasesTheEarlierDeviceAndAFailedReopenShowsTheSoundOff) {
     FormRig rig;
     rig->SoundSetUpBtn->click();

@@ -76,6 +76,20 @@ TEST(TessalLib, FailedListenPlaysAreToldOnceAndKeepTheirTime) {
     }
 }
 
+TEST(TessalLib, WithoutAnAudioDeviceListeningSaysSoOnceAndKeepsItsTime) {
+    Rig rig;
+    rig.sim.wave().setSilent(true);
+    for (int play = 0; play < 3; ++play) {
+        const int64_t start = rig.loop().now();
+        rig.lib.MakeListenWave("S", 1000, 15000, 100, 300);
+        rig.lib.PlayListenWave(75);
+        EXPECT_EQ(rig.loop().now() - start, Tape::usAt(samplesForMs(200)) + 75000) << play;
+        EXPECT_EQ(rig.lib.ListenWaveState(), 0);
+    }
+    EXPECT_EQ(rig.sim.dialogs().messages(),
+              QStringList{"No audio output device was found.\r\nExercises go on silently."});
+}
+
 TEST(TessalLib, ListenFailureIsToldAgainAfterTheDeviceHadRecovered) {
     Rig rig;
     rig.sim.wave().failOpens(1);
