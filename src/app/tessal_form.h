@@ -1,7 +1,8 @@
 #pragma once
 
+#include "keyer/keyer_state.h"
 #include "morse/dictionaries.h"
-#include "operation/tessal_operation_lib.h"
+#include "operation/operation_state.h"
 #include "platform/platform.h"
 #include "sound/tessal_lib.h"
 
@@ -30,8 +31,9 @@ class PortComboBox;
 
 // The main window and the trainer's one controller. Its methods are defined in the folder of the
 // subsystem they belong to; flags are ints with 0 = off and -1 = on, as the settings file stores
-// them. Members are grouped by subsystem, each group under one comment line.
-class TTessalForm : public QWidget {
+// them. Members are grouped by subsystem, each group under one comment line; the keyer's and
+// the contact's data live in their own folders' state structs.
+class TTessalForm : public QWidget, public KeyerState, public OperationState {
     Q_OBJECT
 
 public:
@@ -356,30 +358,6 @@ public:
     void RLSDLineOff();
     // One line's handler: its indicator, then the dot and the dash assigned to it.
     void serialLineEdge(int lineCode, bool on);
-    int hComm = kNoSerialPort;
-    int ComEnable = 0, ComPortNo = 0, ComDelayTime = 2, ComDelayValue = 0;
-    int DotAssCode = 0, DashAssCode = 1;
-    int DotRev = 0, DashRev = 0;
-    QLabel* Label21 = nullptr;
-    QLabel* Label20 = nullptr;
-    QLabel* Label12 = nullptr;
-    QLabel* Label13 = nullptr;
-    QLabel* Label34 = nullptr;
-    QLabel* Label35 = nullptr;
-    PortComboBox* ComPortNoCBox = nullptr;
-    QLabel* ComDeviceLabel = nullptr;
-    std::vector<TgdButton*> DotAssBtns;  // DotCTSBtn, DotDSRBtn, DotRLSDBtn
-    std::vector<TgdButton*> DashAssBtns; // DashCTSBtn, DashDSRBtn, DashRLSDBtn
-    TgdButton* DotRevBtn = nullptr;
-    TgdButton* DashRevBtn = nullptr;
-    std::vector<TgdButton*> ComDelayBtns; // ComDelayBtn1..ComDelayBtn5
-    QLabel* CTS_Panel = nullptr;
-    QLabel* DSR_Panel = nullptr;
-    QLabel* RLSD_Panel = nullptr;
-    QLabel* DotPanel1 = nullptr;
-    QLabel* DashPanel1 = nullptr;
-    QLabel* EventMasklabel = nullptr;
-    TgdButton* ComOpenBtn2 = nullptr;
 
     // === keyer: key edges and decoding
     void DotKeyDown();
@@ -393,11 +371,6 @@ public:
     void KeyinStringClear2();
     void KeyDicModeBtnClick(TgdButton* sender);
     void ApplyKeyDicMode();
-    int DotOnFlag = 0, DashONFlag = 0;
-    int VkeyMode = 0, BkeyMode = 0, SKeyMode = 0;
-    int KeyDicMode = 0;
-    QString KeyAnaLyzeStr, KeyCharLabelStr;
-    std::unique_ptr<IntervalTimer> KeyCRTimer;
 
     // === keyer: vertical key
     void verticalKeyUp();
@@ -410,18 +383,6 @@ public:
     void ApplyVKDotTime();
     void ApplyVKInterval();
     void ApplyVKCRTiming();
-    double StartTime = 0, EndTime = 0; // local date and time in days, the time as the fraction
-    int VKDotTime = 1, VKDotTimeValue = 0, VKIntervalTime = 1, VKIntervalValue = 0;
-    int VKCRTiming = 1, VKCRTimingValue = 0, VKCounter = 0, VKTotal = 0;
-    std::unique_ptr<IntervalTimer> VKIntervalTimer;
-    std::unique_ptr<IntervalTimer> VKCRTimer;
-    std::vector<TgdButton*> VKDotTimeBtns, VKIntTimeBtns, VKCRTimeBtns;
-    QLabel* VKDotTimelabel = nullptr;
-    QLabel* VKDashTimeLabel = nullptr;
-    QLabel* VKSpeedLabel = nullptr;
-    QLabel* VKAvrLabel = nullptr;
-    QLabel* KeyInImage = nullptr;
-    QLabel* KeyOutImage = nullptr;
 
     // === keyer: BUG key
     void bugElementDown(const QString& element);
@@ -439,22 +400,6 @@ public:
     void ApplyBKRepeat();
     void ApplyBKInterval();
     void ApplyBKCRTiming();
-    std::unique_ptr<QStringList> BKeyStack; // made at the first BUG press
-    int BKeySoundTime = 0, BKeyFlag = 0;
-    int BugDotTime = 0, BugDotTimeValue = 0, BugDashTime = 1, BugDashTimeValue = 0;
-    int BugFull = 0, BKRepeat = 0;
-    int BKIntervalTime = 1, BKIntervalValue = 0, BKCRTiming = 1, BKCRTimingValue = 0;
-    std::unique_ptr<IntervalTimer> BKeyClock;
-    std::unique_ptr<IntervalTimer> BKBlankTimer;
-    std::vector<TgdButton*> DotTimeBtns, DashTimeBtns, BKIntervalBtns, BKeyCRTBtns;
-    TgdButton* BugFullBtn = nullptr;
-    TgdButton* RepeatBtn = nullptr;
-    QLabel* BUGDashTimeLabel = nullptr;
-    QLabel* BKStackLabel = nullptr;
-    QLabel* BKeyDotIn = nullptr;
-    QLabel* BKeyDotOut = nullptr;
-    QLabel* BKeyDashIn = nullptr;
-    QLabel* BKeyDashOut = nullptr;
 
     // === keyer: stacking key
     void stackingTap(bool dot);
@@ -470,39 +415,11 @@ public:
     void ApplySTTimes();
     void ApplyStInterval();
     void ApplySTCRTiming();
-    QStringList StackStrList, STMorseStrList;
-    int STPlayBuzy = 0;
-    int STDotTime = 0, STDotTimeValue = 0, STDashTime = 1, STDashTimeValue = 0;
-    int StIntervalTime = 500, STCRTiming = 1, STCRTimingValue = 0;
-    std::unique_ptr<IntervalTimer> STBlankTimer;
-    std::unique_ptr<IntervalTimer> STSoundTimer;
-    std::vector<TgdButton*> STDotBtns, STDashBtns, ItBtns, SkCRTBtns;
-    QLabel* STDashTimeLabel = nullptr;
-    QLabel* StackCounterLabel = nullptr;
-    QLabel* STDotKeyIn = nullptr;
-    QLabel* STDotKeyOut = nullptr;
-    QLabel* STDashKeyIn = nullptr;
-    QLabel* STdashKeyOut = nullptr;
 
     // === keyer page
     void buildKeyerControls();
     void KeySelectBtnClick(TgdButton* sender);
     void ApplyKeyType();
-    int KeyType = 0;
-    QLabel* Label5 = nullptr;
-    TgdButton* VKeyBtn = nullptr;
-    TgdButton* BKeyBtn = nullptr;
-    TgdButton* SKeyBtn = nullptr;
-    QLabel* ComNoLabel = nullptr;
-    QLabel* ComStatusLabel = nullptr;
-    QLabel* ComeventLabel = nullptr;
-    TgdButton* ComOpenBtn = nullptr;
-    QLabel* Label43 = nullptr;
-    TgdButton* KeyAlphaBtn = nullptr;
-    TgdButton* KeyHiraBtn = nullptr;
-    QLabel* KeyInLabel = nullptr;
-    QLabel* ConvertStrLabel = nullptr;
-    TgdButton* gdButton4 = nullptr;
 
     // === operation (QSO): contact engine
     void buildOperationControls();
@@ -533,46 +450,6 @@ public:
     void SetPBar2Pos(int percent);
     void HidePBar2();
     void ShowPBar2();
-    int QSOBuzy = 0, QSOKeyInReady = 0, QSOBuzy2 = 0;
-    int QSOResTime = 1, QSOlevel = 1, QSOKeyinModeFlag = 0;
-    int QSOResTimeValue = 15, QSOStartUpTimerValue = 5, QSOResTimeCurrent = 0;
-    int QSOTrainingPhase = 0, QSOHelpFlag = 0, QSOAssFlag = 0;
-    // On from a host transmission's start until the sequencer reports its end.
-    int QSOHostSendFlag = 0;
-    QString QSOCallSign1, QSOCAllSign2, QSOQTH2, QSORS2, QSONAME2, QSOSendString, QSORecString;
-    QsoDataGenerator QSOData;
-    int PBarPos2 = 0, PBar2 = 0;
-    std::vector<QWidget*> PBarPanels2;
-    std::unique_ptr<IntervalTimer> QSOResTimer;
-    QLabel* KeyModeLabel = nullptr;
-    QLabel* RTimeLabel = nullptr;
-    QLabel* Label50 = nullptr;
-    QLabel* Label51 = nullptr;
-    QLabel* Label52 = nullptr;
-    QLabel* Label53 = nullptr;
-    std::vector<TgdButton*> QSORStampBtns; // QSORStampBtn1..QSORStampBtn6
-    std::vector<TgdButton*> ResWTimeBtns;  // ResWTimeBtn1..ResWTimeBtn5
-    TgdButton* QSOStartBtn = nullptr;
-    TgdButton* QSOResetBtn = nullptr;
-    TgdButton* KeyInModeBtn = nullptr;
-    QLabel* QSOAssistLabel = nullptr;
-    QLabel* QSOHelpLabel = nullptr;
-    QLabel* QSOHOSTCallSignLabel = nullptr;
-    TgdButton* QSOCallSignBtn = nullptr;
-    TgdButton* QSOHelpBtn = nullptr;
-    TgdButton* QSOAssistBtn = nullptr;
-    QLabel* Label56 = nullptr;
-    QLabel* QSOYouCallSignLabel = nullptr;
-    QLabel* QSORSLabel = nullptr;
-    QLabel* QSOQTHLabel = nullptr;
-    QLabel* QSONameLabel = nullptr;
-    QLabel* QSoKeyInSignalLabel = nullptr;
-    QLabel* QSOMorseStringLabel = nullptr;
-    TgdButton* KeyinStringClsBtn = nullptr;
-    QWidget* KeyInPanel = nullptr;
-    QLabel* Label58 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    TgdButton* Edit1Btn = nullptr;
 
     // === operation (QSO): level scripts
     void RunQSOLevel1();
