@@ -6,6 +6,8 @@ void TTessalForm::buildFeatureControls() {
     buildSequencerControls();
     buildBasicCourseControls();
     buildAnswerControls();
+    buildTalkingControls();
+    buildTextFileControls();
     buildFreeStringControls();
     buildSoundSetupControls();
     buildConversionPanel();

@@ -111,7 +111,8 @@ void TTessalForm::QTypeModeChengeBtnOn(TgdButton* sender) {
 
 void TTessalForm::QTypeModeApply() {
     QuestionString.clear();
-    // LeftBtn and RightBtn are hidden here once the play panel's buttons exist
+    LeftBtn->hide();
+    RightBtn->hide();
     NEWBtn->hide();
     const auto sources = {RandomBtn, TFileBtn, FStringBtn};
     switch (QTypeMode) {
@@ -132,7 +133,8 @@ void TTessalForm::QTypeModeApply() {
         TakingPanel->hide();
         UpdateModeLabels();
         FileOpePanel->show();
-        // FilePlayModeApply belongs here once the text file mode exists
+        PlayPanelLayoutApply();
+        FilePlayModeApply();
         break;
     case 2:
         PageControl2->setCurrentIndex(2);
@@ -142,6 +144,7 @@ void TTessalForm::QTypeModeApply() {
         TakingPanel->hide();
         UpdateModeLabels();
         FileOpePanel->hide();
+        PlayPanelLayoutApply();
         break;
     default:
         markChosen(sources, nullptr);

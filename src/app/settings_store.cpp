@@ -175,22 +175,22 @@ void TTessalForm::LoadSettings() {
     PlaceWindow();
 
     // Each value reaches its controls through its apply step, in this order.
-    StringFlagApply();      // 1.
-    CodeFlagApply();        // 2.
-    SoundCodeApply();       // 3.
-    VolumeApply();          // 4.
-    StrDelayApply();        // 5.
-    FreeEdit1EnableApply(); // 6.
-    QTypeModeApply();       // 7.
-    RepeCountApply();       // 8.
-    EnableNoApply();        // 9.
-    ApplyKeyRev();          // 10.
-    ApplyDotAss();          // 11.
-    ApplyDashAss();         // 12.
-    ApplyKeyType();         // 13.
-    ApplyBugTimes();        // 14.
-    ApplySTTimes();         // 15.
-    // 16. FilePlayModeApply
+    StringFlagApply();                        // 1.
+    CodeFlagApply();                          // 2.
+    SoundCodeApply();                         // 3.
+    VolumeApply();                            // 4.
+    StrDelayApply();                          // 5.
+    FreeEdit1EnableApply();                   // 6.
+    QTypeModeApply();                         // 7.
+    RepeCountApply();                         // 8.
+    EnableNoApply();                          // 9.
+    ApplyKeyRev();                            // 10.
+    ApplyDotAss();                            // 11.
+    ApplyDashAss();                           // 12.
+    ApplyKeyType();                           // 13.
+    ApplyBugTimes();                          // 14.
+    ApplySTTimes();                           // 15.
+    FilePlayModeApply();                      // 16.
     ApplyComDelay();                          // 17.
     ApplyStInterval();                        // 18.
     ApplyBKInterval();                        // 19.
@@ -210,11 +210,11 @@ void TTessalForm::LoadSettings() {
     RandomLengthApply();     // 31.
     ConvModeApply(ConvMode); // 32.
     ApplyComPortNo();        // 33.
-    // 34. TalkingRepCountApply
-    // 35. TalkingITApply
-    RandomBaseModeApply(); // 36.
-    // 37. TIContiFlagApply
-    QSOKeyinModeFlag = 0; // 38.
+    TalkingRepCountApply();  // 34.
+    TalkingITApply();        // 35.
+    RandomBaseModeApply();   // 36.
+    TIContiFlagApply();      // 37.
+    QSOKeyinModeFlag = 0;    // 38.
     ApplyKeyInMode();
 }
 

@@ -32,6 +32,7 @@ void TTessalForm::buildTimers() {
     MSTimer = platform_.createTimer();
     MSTimer->setOnTimer([this] { MorseTimerON(); });
     TakingInterValTimer = platform_.createTimer();
+    FileModeTimer = platform_.createTimer();
 }
 
 QString TTessalForm::settingsPathForExecutable() const {
@@ -61,6 +62,7 @@ void TTessalForm::FormCreate() {
     PaintGradientImages();
     PC1_Page = 100;
     SwitchCategory(0);
+    PBarCreate();
     CreatePBar2();
     Dictionaries = MorseDictionaries{};
     LoadDictionaries();

@@ -236,6 +236,10 @@ public:
     void RandomModePlay();
     void RandomBaseChangeBtnON(TgdButton* sender);
     void RandomBaseModeApply();
+    // PAUSE, STOP, NEW and the talking panel where the talking mode or the plain course wants them.
+    void PlayPanelLayoutApply();
+    // The talking mode is on and the basic course is the source.
+    bool TalkingActive() const;
     void LengthSelectBtnClick(TgdButton* sender);
     void RandomLengthApply();
     void RepeBtnClick(TgdButton* sender);
@@ -282,13 +286,63 @@ public:
     TgdButton* JudgeBtn = nullptr;
 
     // === listening: talking mode
+    void TakingBTNClick();
+    void TITBtnClick(TgdButton* sender);
+    void TalkingITApply();
+    void RCBTN_Click(TgdButton* sender);
+    void TalkingRepCountApply();
+    void TalkConstBTNClick();
+    void TIContiFlagApply();
+    void TakingInterValTimerTimeUp();
+    void buildTalkingControls();
     int TalkingMode = 0, TalkingIT = 1, TalkingRepCount = 1, TIContiFlag = 0;
     int TRepCurrCount = 0, TITimerCount = 0;
+    // The user has been told once that nothing can be spoken.
+    bool SpeechFailureTold = false;
     std::unique_ptr<IntervalTimer> TakingInterValTimer;
+    std::vector<TgdButton*> TITBtns; // TITBtn1..TITBtn5
+    std::vector<TgdButton*> RCBTNs;  // RCBTN1..RCBTN5
+    TgdButton* TalkConstBTN = nullptr;
+    QLabel* TIProgLabel = nullptr;
 
     // === listening: text file
+    void FileLoadBtnClick();
+    void FilePlayModeSelectBtnClick(TgdButton* sender);
+    void FilePlayModeApply();
+    void TextFilePlay();
+    void FileLinePlay();
+    void FileLineStatus();
+    void FileRandomLine();
+    void FileModeTimerTimer();
+    // The end-of-line step of a played line: the log, and the next line of a "Through" run.
+    void FileLineEnd();
+    void LeftBtnClick();
+    void RightBtnClick();
+    void ShowBtnClick();
+    void PBarCreate();
+    void PBarSetPosition(int percent);
+    void buildTextFileControls();
+    // Where the open dialog starts before any file was loaded: the shipped practice files.
+    QString practiceFolder() const;
     QString FDefaultFolder;
-    int FilePlayMode = 0;
+    QStringList FileStrList;
+    int FileStrLineCount = 0, FileStrCount = 0, FilePlayMode = 0;
+    // A "Through" run waits between two lines (FileModeTimer armed, or held by PAUSE).
+    int FileChainPending = 0;
+    // STOP was pressed during a line of a "Through" run: the run ends with that line.
+    int FileRunStopped = 0;
+    int PBar = 0, PBarPos = 0;
+    std::array<QWidget*, 50> PBarPanels{};
+    std::unique_ptr<IntervalTimer> FileModeTimer;
+    QWidget* TextFilePanel = nullptr;
+    TgdButton* FileLoadBtn = nullptr;
+    std::vector<TgdButton*> FilePlayModeBtns; // StandModeBtn, ThroModeBtn, RandModeBtn
+    QLabel* FileNameLabel = nullptr;
+    QLabel* LinesLabel = nullptr;
+    QLabel* LineStringLabel = nullptr;
+    TgdButton* ShowBtn = nullptr;
+    TgdButton* LeftBtn = nullptr;
+    TgdButton* RightBtn = nullptr;
 
     // === listening: free string
     void FreeStringPlay();

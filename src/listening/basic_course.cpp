@@ -17,6 +17,9 @@ constexpr int kTalkingNewBtnLeft = 500;
 } // namespace
 
 bool TTessalForm::MakeQuestionString() {
+    // A new question is never on screen before it has been answered.
+    RandomStringLabel->hide();
+    RandomModeQestionStringBtn->setMark(kBlue);
     const QStringList* pool = questionPool(Dictionaries, RandomBaseMode);
     if (pool == nullptr) {
         platform_.dialogs().showMessage(
@@ -54,7 +57,9 @@ void TTessalForm::RandomModePlay() {
     PlayBtn->setMark(kLime);
     PauseBtn->setMark(kBlue);
     // The talking mode shows its own progress instead of an answer stage.
-    if (TalkingMode == 0) {
+    if (TalkingActive()) {
+        TIProgLabel->setText(QStringLiteral("Start.."));
+    } else {
         JudgeLabel->clear();
         APanel = APanelBoxes;
         if (RandomBaseMode == kGroupClass) {
@@ -70,8 +75,6 @@ void TTessalForm::RandomModePlay() {
 void TTessalForm::NEWBtnClick() {
     if (RUNFlag != 0)
         return;
-    RandomStringLabel->hide();
-    RandomModeQestionStringBtn->setMark(kBlue);
     if (!MakeQuestionString())
         return;
     PlayBtnON();
@@ -96,10 +99,9 @@ void TTessalForm::RandomBaseModeApply() {
     for (QLabel* box : APanelBoxes)
         box->clear();
 
-    const bool talking = TalkingMode != 0;
     // The answer bands share their place with the other sources' bands: only the basic course
     // may show them.
-    const bool answering = !talking && QTypeMode == 0;
+    const bool answering = !TalkingActive() && QTypeMode == 0;
     const bool characterClass = RandomBaseMode >= 0 && RandomBaseMode < kGroupClass;
     if (characterClass || RandomBaseMode == kGroupClass) {
         Label7->setVisible(characterClass);
@@ -108,20 +110,27 @@ void TTessalForm::RandomBaseModeApply() {
         AnsPanel->setVisible(answering && !characterClass);
         AnsPanel2->setVisible(answering && characterClass);
     }
+    PlayPanelLayoutApply();
+}
 
-    if (talking) {
+bool TTessalForm::TalkingActive() const {
+    // The talking mode is a way of running the basic course; the other sources play as usual.
+    return TalkingMode != 0 && QTypeMode == 0;
+}
+
+void TTessalForm::PlayPanelLayoutApply() {
+    if (TalkingActive()) {
         PauseBtn->hide();
         StopBtn->move(PauseBtn->x(), StopBtn->y());
         NEWBtn->move(kTalkingNewBtnLeft, NEWBtn->y());
-        TakingBTN->setMark(kYellow);
     } else {
         StopBtn->move(kStopBtnLeft, StopBtn->y());
         NEWBtn->move(kNewBtnLeft, NEWBtn->y());
         PauseBtn->show();
-        TakingBTN->setMark(kBlue);
     }
-    TakingPanel->setVisible(talking && QTypeMode == 0);
-    // TIContiFlagApply of the talking mode follows here: it hides NEWBtn while talking goes on.
+    TakingBTN->setMark(TalkingMode != 0 ? kYellow : kBlue);
+    TakingPanel->setVisible(TalkingActive());
+    TIContiFlagApply();
 }
 
 void TTessalForm::LengthSelectBtnClick(TgdButton* sender) {

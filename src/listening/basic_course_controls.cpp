@@ -104,7 +104,7 @@ void TTessalForm::buildBasicCourseControls() {
                                                             QStringLiteral("課題の文字列表示")});
     onSignal(RandomModeQestionStringBtn, &TgdButton::clicked,
              [this] { RandomModeQestionStringBtnClick(); });
-    // Clicks toggle the talking mode through TakingBTNClick, wired with the talking controls.
+    // Clicks toggle the talking mode; TakingBTNClick is wired with the talking controls.
     TakingBTN = makeButton(QuestionPanel, {"TakingBTN",
                                            QStringLiteral("Talking Mode"),
                                            0,

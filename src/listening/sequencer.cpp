@@ -63,7 +63,7 @@ void TTessalForm::MorseTimerON() {
         MSTimer->setEnabled(false);
         MorseStrCount = 0;
         // A contact's transmissions never wait for the talking mode's replay.
-        if (TalkingMode != 0 && QSOBuzy == 0 && QSOHostSendFlag == 0) {
+        if (TalkingActive() && QSOBuzy == 0 && QSOHostSendFlag == 0) {
             TakingInterValTimer->setInterval(1000);
             TakingInterValTimer->setEnabled(true);
         } else {
@@ -78,7 +78,8 @@ void TTessalForm::MorseTimerON() {
     CodeLabel->setText(codeDisplayForm(code, QChar(0x30FC)));
     ++MorseStrCount;
     if (code == kPauseUnit) {
-        MSTimer->setInterval(DashTime * StrDelay);
+        const int gap = isWordGapMultiplier(StrDelay) ? StrDelay : kDefaultWordGap;
+        MSTimer->setInterval(DashTime * gap);
         MSTimer->setEnabled(true);
         return;
     }
@@ -96,9 +97,7 @@ void TTessalForm::MorsePlayEnd() {
         return;
     }
     if (QTypeMode == 1) {
-        // Text-file "Through" runs go on with the next line here once text files are played.
-        PlayButtonsReset();
-        AddREdit1Line(QuestionString, kWhite);
+        FileLineEnd();
         return;
     }
     PlayButtonsReset();

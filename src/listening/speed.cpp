@@ -31,10 +31,16 @@ bool TTessalForm::SpeedWPSApply(int wpm) {
 }
 
 void TTessalForm::DelayTimeCBoxChange() {
-    StrDelay = DelayTimeCBox->currentIndex() + 1;
+    const int chosen = DelayTimeCBox->currentIndex() + 1;
+    if (isWordGapMultiplier(chosen))
+        StrDelay = chosen;
 }
 
 void TTessalForm::StrDelayApply() {
+    // A stored value of no item (a damaged file) would make a word pause that never ends or
+    // lasts for days: the usual pause then.
+    if (!isWordGapMultiplier(StrDelay))
+        StrDelay = kDefaultWordGap;
     const QSignalBlocker quiet(DelayTimeCBox);
     DelayTimeCBox->setCurrentIndex(StrDelay - 1);
 }

@@ -38,6 +38,16 @@ inline std::optional<SpeedRow> speedRowForWpm(int wpm) {
     return std::nullopt;
 }
 
+// The word pause is 1, 2 or 3 dash times ("Dash Time X 1".."Dash Time X 3"); 2 when nothing
+// valid was chosen.
+inline constexpr int kShortestWordGap = 1;
+inline constexpr int kLongestWordGap = 3;
+inline constexpr int kDefaultWordGap = 2;
+
+inline bool isWordGapMultiplier(int strDelay) {
+    return strDelay >= kShortestWordGap && strDelay <= kLongestWordGap;
+}
+
 // "SL" shown as the user reads it: each dot as "・" and each dash as the given dash character.
 inline QString codeDisplayForm(QString code, QChar dash) {
     code.replace(u'S', QChar(0x30FB));

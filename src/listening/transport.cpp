@@ -18,7 +18,7 @@ void TTessalForm::PlayBtnON() {
         RandomModePlay();
         return;
     case 1:
-        // TextFilePlay belongs here once practice files are played.
+        TextFilePlay();
         return;
     case 2:
         FreeStringPlay();
@@ -57,16 +57,28 @@ void TTessalForm::StopBtnON() {
         MorsePauseFlag = 0;
         MSTimer->setEnabled(true);
     }
-    if (TalkingMode != 0) {
+    if (TalkingActive()) {
         MSTimer->setEnabled(false);
         QuestionString.clear();
         MorseStrCount = 0;
         TRepCurrCount = 0;
         TITimerCount = 0;
         TakingInterValTimer->setEnabled(false);
-        // TIProgLabel shows "Stop" here once the talking mode has its panel.
+        TIProgLabel->setText(QStringLiteral("Stop"));
         PlayButtonsReset();
         return;
+    }
+    if (QTypeMode == 1) {
+        if (FileChainPending != 0) {
+            // Between two lines of a "Through" run: the run ends here, nothing more plays.
+            MSTimer->setEnabled(false);
+            FileModeTimer->setEnabled(false);
+            FileChainPending = 0;
+            FileStrCount = 0;
+            PlayButtonsReset();
+            return;
+        }
+        FileRunStopped = -1;
     }
     MorseStrCount = int(MorseStrList.size());
     TRepCurrCount = 0;

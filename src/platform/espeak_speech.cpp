@@ -163,14 +163,16 @@ std::vector<int16_t> EspeakSpeech::synthesize(const QString& text) {
     return speech;
 }
 
-void EspeakSpeech::speak(const QString& text) {
+bool EspeakSpeech::speak(const QString& text) {
     if (!initialise()) {
         loop_.sleep(estimatedSpeechMs(text));
-        return;
+        return false;
     }
     const std::vector<int16_t> speech = synthesize(text);
-    if (!speech.empty())
-        playToEnd(wave_, loop_, speech);
+    if (speech.empty())
+        return spelledCharacters(text).empty();
+    playToEnd(wave_, loop_, speech);
+    return true;
 }
 
 } // namespace tessal

@@ -33,8 +33,8 @@ int estimatedSpeechMs(const QString& text);
 // Speech with espeak-ng (AUDIO_OUTPUT_SYNCHRONOUS): its 22050 Hz PCM is collected by the synth
 // callback, resampled to 44100 Hz and played to its end through the wave layer, and speak()
 // returns then; the window is frozen meanwhile. espeak-ng is initialised at the first speak();
-// without it speak() waits the text's estimated length silently. espeak-ng is one per process:
-// build one of these. UI thread only.
+// without it speak() waits the text's estimated length silently and answers false. espeak-ng is one
+// per process: build one of these. UI thread only.
 class EspeakSpeech : public Speech {
 public:
     EspeakSpeech(SdlWaveOutput& wave, EventLoop& loop) : wave_(wave), loop_(loop) {}
@@ -42,7 +42,7 @@ public:
     EspeakSpeech(const EspeakSpeech&) = delete;
     EspeakSpeech& operator=(const EspeakSpeech&) = delete;
 
-    void speak(const QString& text) override;
+    bool speak(const QString& text) override;
 
     // The spoken text at 44100 Hz, without playing it; empty when espeak-ng is not available.
     std::vector<int16_t> synthesize(const QString& text);

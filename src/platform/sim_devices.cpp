@@ -1,5 +1,7 @@
 #include "platform/sim_devices.h"
 
+#include <stdexcept>
+
 namespace tessal {
 
 QList<SerialDevice> SimSerialPorts::devices() {
@@ -74,9 +76,14 @@ bool SimSerialPorts::isOpen(const QString& comName) const {
     return it != ports_.end() && it->second.handle != kNoSerialPort;
 }
 
-void SimSpeech::speak(const QString& text) {
+bool SimSpeech::speak(const QString& text) {
+    if (failure_ == Failure::Throws)
+        throw std::runtime_error("speech engine failed");
+    if (failure_ == Failure::Unavailable)
+        return false;
     said_.push_back({text, loop_.now()});
     loop_.sleep(int(text.size()) * msPerCharacter_);
+    return true;
 }
 
 void SimSimpleSounds::beep(int frequencyHz, int durationMs) {

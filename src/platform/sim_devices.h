@@ -57,15 +57,19 @@ public:
         QString text;
         int64_t atUs;
     };
+    enum class Failure { None, Unavailable, Throws };
     explicit SimSpeech(SimEventLoop& loop) : loop_(loop) {}
-    void speak(const QString& text) override;
+    bool speak(const QString& text) override;
     const std::vector<Said>& said() const { return said_; }
     void setMsPerCharacter(int ms) { msPerCharacter_ = ms; }
+    // An engine that is missing (answers false, says nothing) or raises an error.
+    void setFailure(Failure failure) { failure_ = failure; }
 
 private:
     SimEventLoop& loop_;
     std::vector<Said> said_;
     int msPerCharacter_ = 300;
+    Failure failure_ = Failure::None;
 };
 
 class SimSimpleSounds : public SimpleSounds {

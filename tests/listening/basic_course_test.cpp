@@ -155,6 +155,18 @@ TEST(BasicCourse, PlayRepeatsTheQuestionAndNewReplacesIt) {
     EXPECT_EQ(rig->PlayBtn->mark(), kLime);
 }
 
+TEST(BasicCourse, AQuestionMadeByPlayIsNotShownBeforeItIsAnswered) {
+    FormRig rig(basicCourseSettings(0, 3, 1));
+    TgdButton* stringBtn = button(rig, "RandomModeQestionStringBtn");
+    stringBtn->click();
+    ASSERT_FALSE(rig->RandomStringLabel->isHidden());
+    button(rig, "NumBtn")->click(); // a class change empties the question
+    button(rig, "PlayBtn")->click();
+    EXPECT_FALSE(rig->QuestionString.isEmpty());
+    EXPECT_TRUE(rig->RandomStringLabel->isHidden());
+    EXPECT_EQ(stringBtn->mark(), kBlue);
+}
+
 TEST(BasicCourse, TalkingModeRearrangesThePlayPanel) {
     struct Case {
         int talking;

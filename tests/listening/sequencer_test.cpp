@@ -3,6 +3,7 @@
 #include "support/form_rig.h"
 #include "widgets/gd_button.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <gtest/gtest.h>
 
@@ -255,4 +256,24 @@ TEST(Sequencer, WaveOutputFailureNeverStallsTheQueue) {
     EXPECT_EQ(rig->RUNFlag, 0);
     EXPECT_EQ(rig->MorseStrCount, 0);
     EXPECT_EQ(rig.sim.dialogs().messages().size(), 1);
+}
+
+TEST(Sequencer, StoredWordGapOutsideTheListFallsBackToTwoDashTimes) {
+    // 0 would give a pause that never ends, billions one that lasts for weeks or overflows.
+    for (const char* stored : {"0", "-1", "4", "2147483647", "-2147483648"}) {
+        FormRig rig(QStringLiteral("[TessalSystem]\nSpeedWPS=10\nQTypeMode=2\nStrDelay=%1\n")
+                        .arg(QString::fromLatin1(stored)));
+        EXPECT_EQ(rig->StrDelay, 2) << stored;
+        EXPECT_EQ(rig->DelayTimeCBox->currentIndex(), 1) << stored;
+        rig->RUNFlag = -1;
+        rig->PlayText("E E");
+        rig.loop().runFor(5000);
+        EXPECT_EQ(rig->RUNFlag, 0) << stored << ": the text played to its end";
+        const auto spans = rig.tape().toneSpans(0, rig.loop().now());
+        ASSERT_EQ(spans.size(), 2u) << stored;
+        // E's gap: dot silence, closing pause, the rest of the unit, the dash before the next
+        // character; plus two dash times of word pause.
+        EXPECT_GT(spans[1].onUs - spans[0].offUs, 2 * 280'000) << stored;
+        EXPECT_LT(spans[1].onUs - spans[0].offUs, 3 * 280'000 + 300'000) << stored;
+    }
 }
