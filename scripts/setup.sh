@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the trainer needs (only those missing) and builds it in build/.
+# Installs the Debian packages the trainer needs (only those missing) and configures build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
     build-essential cmake ninja-build pkg-config ccache
-    qt6-base-dev libsdl2-dev libespeak-ng-dev espeak-ng-data libsndfile1-dev
+    qt6-base-dev qt6-svg-dev libsdl2-dev libasound2-dev libespeak-ng-dev espeak-ng-data
     libgtest-dev libgmock-dev fonts-noto-cjk
-    xvfb xauth unrtf
+    xvfb xauth unrtf desktop-file-utils
     libsndfile1-dev multimon-ng python3
 )
 
@@ -17,6 +17,7 @@ for package in "${packages[@]}"; do
         missing+=("$package")
 done
 if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing ${missing[*]}"
     sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update -qq
@@ -24,4 +25,3 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"

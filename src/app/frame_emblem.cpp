@@ -7,10 +7,8 @@
 
 namespace tessal {
 
-QPixmap drawEmblem(int side) {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+void paintEmblem(QPainter& painter, qreal side) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal unit = side / 35.0;
     painter.scale(unit, unit);
@@ -38,6 +36,14 @@ QPixmap drawEmblem(int side) {
     // T is a single dash.
     painter.setBrush(kLime);
     painter.drawRoundedRect(QRectF(9, 27, 17, 3), 1.5, 1.5);
+    painter.restore();
+}
+
+QPixmap drawEmblem(int side) {
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paintEmblem(painter, side);
     return pixmap;
 }
 

@@ -1,5 +1,6 @@
 #include "app/tessal_form.h"
 #include "platform/qt_platform.h"
+#include "platform/quiet_start.h"
 #include "platform/shutdown_signals.h"
 
 #include <QApplication>
@@ -24,6 +25,8 @@ void dismissModalDialogs() {
 int main(int argc, char** argv) {
     // Before anything else: an ending signal from here on is held until the settings are saved.
     tessal::ShutdownSignals::catchEndingSignals();
+    tessal::ensureRuntimeFolder();
+    tessal::silenceAlsaErrors();
     QApplication app(argc, argv);
     tessal::QtPlatform platform;
     tessal::TTessalForm* window = nullptr;

@@ -2,6 +2,7 @@
 #include "app/settings_schema.h"
 #include "app/tessal_form.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QtGlobal>
 
@@ -219,6 +220,8 @@ void TTessalForm::LoadSettings() {
 }
 
 void TTessalForm::SaveSettings() {
+    // The first save to the user's config folder creates it.
+    QDir().mkpath(QFileInfo(INI_FILE).absolutePath());
     IniFile ini(INI_FILE);
     if (refusedSettingsFile(ini, INI_FILE))
         return;

@@ -1,5 +1,6 @@
 #include "app/tessal_form.h"
 
+#include "app/install_layout.h"
 #include "listening/report_pane.h"
 
 #include <QCloseEvent>
@@ -37,11 +38,8 @@ void TTessalForm::buildTimers() {
 
 QString TTessalForm::settingsPathForExecutable() const {
     const QString executable = platform_.executablePath();
-    const QFileInfo info(executable);
-    const QString name = info.fileName();
-    const qsizetype dot = name.lastIndexOf(u'.');
-    const QString base = dot > 0 ? name.left(dot) : name;
-    return info.path() + u'/' + base + QStringLiteral(".ini");
+    return chooseSettingsPath(executable, platform_.isWritableFolder(QFileInfo(executable).path()),
+                              platform_.userConfigFolder());
 }
 
 void TTessalForm::FormCreate() {

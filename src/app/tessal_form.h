@@ -52,6 +52,7 @@ public:
     void CloseBtnMouseDown();
     void CloseBtnMouseUp();
     void CloseSound();
+    // Beside the executable, or in the user's config folder when that folder is read-only.
     QString settingsPathForExecutable() const;
     // Connects a signal to a handler that runs the way the platform runs every event handler:
     // an error escaping it is shown in a message box and the program goes on.

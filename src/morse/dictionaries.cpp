@@ -156,4 +156,11 @@ QString convertMorse(const MorseDictionaries& dictionaries, const QString& text,
     }
 }
 
+QStringList dictionaryFileNames() {
+    QStringList names;
+    for (const DictionaryFile& file : kDictionaryFiles)
+        names.append(QString::fromLatin1(file.name));
+    return names;
+}
+
 } // namespace tessal

@@ -24,6 +24,9 @@ QStringList SplitString(const QString& text, const QString& separator);
 // line and returns the message box text for it; nullopt when everything was read.
 std::optional<QString> loadDictionaryFiles(const QString& folder, MorseDictionaries& dictionaries);
 
+// The five file names, in load order.
+QStringList dictionaryFileNames();
+
 // Mode 0: code to Latin character (then groups, digits, symbols); 1: code to kana (then groups,
 // digits, symbols); 2: character or group to code; any other value: code to group, digit, symbol.
 // ASCII letters of `text` are upper-cased first; the first exact match wins; "" when none.

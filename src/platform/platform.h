@@ -27,6 +27,10 @@ public:
 
     virtual QString executablePath() = 0;
     virtual QString workingDirectory() = 0;
+    // Whether this process may create files in `folder`.
+    virtual bool isWritableFolder(const QString& folder);
+    // The user's configuration folder ($XDG_CONFIG_HOME or ~/.config); empty without a home.
+    virtual QString userConfigFolder();
 
     // Runs an event handler; an error escaping it is shown in a message box and the program goes
     // on. Every timer tick, click and key handler is dispatched through here.
@@ -34,5 +38,12 @@ public:
     // A timer of loop() whose handler runs guarded.
     std::unique_ptr<IntervalTimer> createTimer();
 };
+
+// Whether this process may create files in `folder` (POSIX access(W_OK)).
+bool folderIsWritable(const QString& folder);
+
+// The XDG configuration folder: `xdgConfigHome` when it is an absolute path (relative ones are
+// ignored, as the XDG rules ask), else `home`/.config; empty without a home.
+QString xdgConfigFolder(const QString& xdgConfigHome, const QString& home);
 
 } // namespace tessal

@@ -5,6 +5,8 @@
 #include "platform/sim_event_loop.h"
 #include "platform/sim_wave_output.h"
 
+#include <QStringList>
+
 namespace tessal {
 
 // The platform tests build: a virtual clock, a tape, scripted serial lines, recorded dialogs.
@@ -24,6 +26,12 @@ public:
     void setExecutablePath(const QString& path) { executablePath_ = path; }
     void setWorkingDirectory(const QString& path) { workingDirectory_ = path; }
 
+    // Tests run as any user, root included, so a read-only folder is declared rather than made.
+    bool isWritableFolder(const QString& folder) override;
+    QString userConfigFolder() override { return userConfigFolder_; }
+    void setReadOnlyFolder(const QString& folder) { readOnlyFolders_.append(folder); }
+    void setUserConfigFolder(const QString& folder) { userConfigFolder_ = folder; }
+
 private:
     SimEventLoop loop_;
     SimWaveOutput wave_{loop_};
@@ -33,6 +41,8 @@ private:
     SimDialogs dialogs_;
     QString executablePath_;
     QString workingDirectory_;
+    QStringList readOnlyFolders_;
+    QString userConfigFolder_;
 };
 
 } // namespace tessal

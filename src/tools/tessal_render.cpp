@@ -1,10 +1,12 @@
+#include "app/install_layout.h"
+#include "platform/platform.h"
+#include "platform/quiet_start.h"
 #include "render/render_progress.h"
 #include "render/renderer.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <chrono>
 #include <cstdio>
 #include <unistd.h>
@@ -53,6 +55,7 @@ int main(int argc, char** argv) {
     // The trainer's window is built but never shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    tessal::ensureRuntimeFolder();
     QApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
@@ -67,12 +70,14 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    // The settings are the trainer's, beside the executables; the dictionaries are looked for
-    // under the working directory first, as the trainer does, then beside the executables.
+    // The settings are the trainer's, found as the trainer finds them; so are the dictionaries.
     const QString binDir = QCoreApplication::applicationDirPath();
-    tessal::RenderPlaces places{binDir + QStringLiteral("/tessal.ini"), QDir::currentPath()};
-    if (!QFileInfo::exists(places.workingDirectory + QStringLiteral("/Dictionary")))
-        places.workingDirectory = binDir;
+    const QString settings = tessal::chooseSettingsPath(
+        binDir + QStringLiteral("/tessal"), tessal::folderIsWritable(binDir),
+        tessal::xdgConfigFolder(qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath()));
+    const tessal::RenderPlaces places{
+        settings,
+        tessal::dictionaryBaseFolder(QDir::currentPath(), QCoreApplication::applicationFilePath())};
 
     ProgressLine progress;
     const tessal::RenderResult result =
