@@ -1,4 +1,5 @@
 #include "app/frame_widgets.h"
+#include "app/install_layout.h"
 #include "app/tessal_form.h"
 #include "listening/basic_course_generator.h"
 #include "listening/line_progress.h"
@@ -21,8 +22,7 @@ constexpr int kTextFileSource = 1;
 } // namespace
 
 QString TTessalForm::practiceFolder() const {
-    const QString folder = CurrentDir + QStringLiteral("/Practice/");
-    return QFileInfo(folder).isDir() ? folder : QString();
+    return findPracticeFolder(CurrentDir, platform_.executablePath());
 }
 
 void TTessalForm::FileLoadBtnClick() {
