@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStackedWidget>
 
 namespace tessal {
@@ -37,6 +38,18 @@ QLabel* makeLabel(QWidget* parent, const LabelSpec& spec) {
     if (!spec.hint.isEmpty())
         label->setToolTip(spec.hint);
     return label;
+}
+
+QLineEdit* makeLineEdit(QWidget* parent, const EditSpec& spec) {
+    auto* edit = new QLineEdit(spec.text, parent);
+    edit->setObjectName(QString::fromLatin1(spec.name));
+    edit->setGeometry(spec.geometry);
+    edit->setFont(formFont(spec.pixelSize));
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, kNavy);
+    palette.setColor(QPalette::Text, spec.textColour);
+    edit->setPalette(palette);
+    return edit;
 }
 
 QStackedWidget* makePageControl(QWidget* parent, const char* name, QRect geometry,

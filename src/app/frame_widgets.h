@@ -9,6 +9,7 @@
 
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QStackedWidget;
 class QWidget;
 
@@ -45,6 +46,17 @@ struct LabelSpec {
 
 // A transparent bold label in the window's face.
 QLabel* makeLabel(QWidget* parent, const LabelSpec& spec);
+
+struct EditSpec {
+    const char* name;
+    QString text;
+    QRect geometry;
+    QColor textColour;
+    int pixelSize = 13;
+};
+
+// A one-line edit in the window's face, coloured text on navy.
+QLineEdit* makeLineEdit(QWidget* parent, const EditSpec& spec);
 
 // A page control without tabs; its pages are named in order and returned in the same order.
 QStackedWidget* makePageControl(QWidget* parent, const char* name, QRect geometry,

@@ -9,27 +9,11 @@
 #include <functional>
 
 namespace tessal {
-namespace {
-
-QLineEdit* makeAnswerEdit(QWidget* parent, const char* name, const QString& text, QRect geometry,
-                          const QColor& textColour, int pixelSize) {
-    auto* edit = new QLineEdit(text, parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setGeometry(geometry);
-    edit->setFont(formFont(pixelSize));
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, kNavy);
-    palette.setColor(QPalette::Text, textColour);
-    edit->setPalette(palette);
-    return edit;
-}
-
-} // namespace
 
 void TTessalForm::buildAnswerControls() {
     Label38 = makeLabel(AnsPanel2, {"Label38", QStringLiteral("Answer"), {10, 6, 80, 22}});
     AnsEdit2 =
-        makeAnswerEdit(AnsPanel2, "AnsEdit2", QStringLiteral("X"), {10, 32, 56, 56}, kAqua, 32);
+        makeLineEdit(AnsPanel2, {"AnsEdit2", QStringLiteral("X"), {10, 32, 56, 56}, kAqua, 32});
     AnsEdit2->setAlignment(Qt::AlignCenter);
     AnsEdit2->setMaxLength(1);
     upperCaseAsTyped(AnsEdit2);
@@ -51,8 +35,8 @@ void TTessalForm::buildAnswerControls() {
         AnsPanel2, {"JudgeLabel", QStringLiteral("Get started"), {390, 40, 200, 34}, kLime, 22});
 
     Label24 = makeLabel(AnsPanel, {"Label24", QStringLiteral("Answer"), {10, 6, 80, 22}});
-    AnsEdit = makeAnswerEdit(AnsPanel, "AnsEdit", QStringLiteral("AnsEdit"), {10, 36, 300, 34},
-                             kLime, 20);
+    AnsEdit = makeLineEdit(AnsPanel,
+                           {"AnsEdit", QStringLiteral("AnsEdit"), {10, 36, 300, 34}, kLime, 20});
     onKeyRelease(AnsEdit,
                  [this](int key) { platform_.guarded([this, key] { AnsEditKeyUp(key); }); });
     JudgeBtn = makeButton(AnsPanel, {"JudgeBtn",

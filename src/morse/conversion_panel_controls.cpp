@@ -32,14 +32,8 @@ void TTessalForm::buildConversionPanel() {
     Mode1Btn = modeButtons[1];
     Mode2Btn = modeButtons[2];
 
-    ConvEdit = new QLineEdit(QStringLiteral("C"), CWTestPanel);
-    ConvEdit->setObjectName(QStringLiteral("ConvEdit"));
-    ConvEdit->setGeometry(6, 62, 128, 28);
-    ConvEdit->setFont(formFont(16));
-    QPalette colours = ConvEdit->palette();
-    colours.setColor(QPalette::Base, kNavy);
-    colours.setColor(QPalette::Text, kYellow);
-    ConvEdit->setPalette(colours);
+    ConvEdit =
+        makeLineEdit(CWTestPanel, {"ConvEdit", QStringLiteral("C"), {6, 62, 128, 28}, kYellow, 16});
     onKeyRelease(ConvEdit,
                  [this](int key) { platform().guarded([this, key] { ConvEditKeyUp(key); }); });
 

@@ -158,14 +158,8 @@ void TTessalForm::buildOperationControls() {
                                      kLime,
                                      15,
                                      QStringLiteral("返信文字列入力部")});
-    Edit1 = new QLineEdit(QStringLiteral("DE QX0ZZZ"), KeyInPanel);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(12, 28, 570, 28);
-    Edit1->setFont(formFont(17));
-    QPalette colours = Edit1->palette();
-    colours.setColor(QPalette::Base, kNavy);
-    colours.setColor(QPalette::Text, kYellow);
-    Edit1->setPalette(colours);
+    Edit1 = makeLineEdit(KeyInPanel,
+                         {"Edit1", QStringLiteral("DE QX0ZZZ"), {12, 28, 570, 28}, kYellow, 17});
     upperCaseAsTyped(Edit1);
     onKeyRelease(Edit1, [this](int key) { platform_.guarded([this, key] { Edit1KeyUp(key); }); });
     Edit1Btn = makeButton(KeyInPanel, {"Edit1Btn",

@@ -54,7 +54,7 @@ TEST(ContactEngine, CountdownAndBarOfAFifteenSecondWait) {
     EXPECT_EQ(c->QSOTrainingPhase, 1);
     EXPECT_EQ(c.log().back().text, "HOST CallSign NG...");
     EXPECT_EQ(c.log()[c.log().size() - 2].text, "Key in : ");
-    EXPECT_EQ(c.log()[c.log().size() - 2].colour, kLogWhite);
+    EXPECT_EQ(c.log()[c.log().size() - 2].colour, kWhite);
     EXPECT_FALSE(c->ProgressBarBasePanel->isVisibleTo(c.rig.form.get()));
     EXPECT_FALSE(c->RTimeLabel->isVisibleTo(c.rig.form.get()));
     EXPECT_EQ(segmentsShown(*c.rig.form), 0);
@@ -88,9 +88,9 @@ TEST(ContactEngine, StartDuringAContactResets) {
     c->QSOStartBtn->click();
     EXPECT_EQ(c->QSOBuzy, 0);
     EXPECT_EQ(c.log().back().text, "QSO Sequence Reset...");
-    EXPECT_EQ(c.log().back().colour, kLogYellow);
+    EXPECT_EQ(c.log().back().colour, kYellow);
     EXPECT_EQ(c.countLines("QSO Level.1 Start..."), 1);
-    EXPECT_EQ(c->QSOStartBtn->mark(), kMarkBlue);
+    EXPECT_EQ(c->QSOStartBtn->mark(), kBlue);
     EXPECT_FALSE(c->QSOResTimer->enabled());
     EXPECT_FALSE(c->ProgressBarBasePanel->isVisibleTo(c.rig.form.get()));
     c.loop().runFor(30'000);
@@ -123,7 +123,7 @@ TEST(ContactEngine, ResetCutsTheHostShortAndNoListeningActionFollows) {
         EXPECT_EQ(c.countLines("Start Answering..."), 0);
         EXPECT_FALSE(c->AnsPanel->isVisibleTo(c.rig.form.get()));
         EXPECT_TRUE(c->REdit1->lines().empty());
-        EXPECT_EQ(c->PlayBtn->mark(), kMarkBlue);
+        EXPECT_EQ(c->PlayBtn->mark(), kBlue);
     }
 }
 
@@ -148,16 +148,16 @@ TEST(ContactEngine, OnlyTheLastTextTypedInAWaitCounts) {
 
 TEST(ContactEngine, LevelsAreRefusedDuringAContactWaitTimesAreNot) {
     ContactRig c;
-    EXPECT_EQ(c->QSORStampBtns[0]->mark(), kMarkAqua);
+    EXPECT_EQ(c->QSORStampBtns[0]->mark(), kAqua);
     startAndAwaitAnswer(c);
     c->QSORStampBtns[2]->click();
     EXPECT_EQ(c->QSOlevel, 1);
-    EXPECT_EQ(c->QSORStampBtns[0]->mark(), kMarkAqua);
-    EXPECT_EQ(c->QSORStampBtns[2]->mark(), kMarkBlue);
+    EXPECT_EQ(c->QSORStampBtns[0]->mark(), kAqua);
+    EXPECT_EQ(c->QSORStampBtns[2]->mark(), kBlue);
     c->ResWTimeBtns[4]->click();
     EXPECT_EQ(c->QSOResTimeValue, 30);
-    EXPECT_EQ(c->ResWTimeBtns[4]->mark(), kMarkAqua);
-    EXPECT_EQ(c->ResWTimeBtns[0]->mark(), kMarkBlue);
+    EXPECT_EQ(c->ResWTimeBtns[4]->mark(), kAqua);
+    EXPECT_EQ(c->ResWTimeBtns[0]->mark(), kBlue);
     // The category buttons are refused as well.
     c->ListeningBtn->click();
     EXPECT_EQ(c->PC1_Page, 2);
@@ -202,12 +202,11 @@ TEST(ContactEngine, DamagedLevelAndWaitSettings) {
         ContactRig c(QString::fromLatin1(test.settings));
         EXPECT_EQ(c->QSOResTimeValue, test.waitSeconds) << test.settings;
         for (int i = 0; i < 5; ++i)
-            EXPECT_EQ(c->ResWTimeBtns[std::size_t(i)]->mark(),
-                      i == test.markedWait ? kMarkAqua : kMarkBlue)
+            EXPECT_EQ(c->ResWTimeBtns[std::size_t(i)]->mark(), i == test.markedWait ? kAqua : kBlue)
                 << test.settings << i;
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(c->QSORStampBtns[std::size_t(i)]->mark(),
-                      i == test.markedLevel ? kMarkAqua : kMarkBlue)
+                      i == test.markedLevel ? kAqua : kBlue)
                 << test.settings << i;
     }
     // A level of none of the six logs its start and does nothing else until Reset.
@@ -257,12 +256,12 @@ TEST(ContactEngine, KeyboardModeAndTheThreeToggles) {
     EXPECT_FALSE(c->KeyInPanel->isVisibleTo(c.rig.form.get()));
     EXPECT_EQ(c->Edit1->text(), "DE QX0ZZZ");
     c->KeyInModeBtn->click();
-    EXPECT_EQ(c->KeyInModeBtn->mark(), kMarkYellow);
+    EXPECT_EQ(c->KeyInModeBtn->mark(), kYellow);
     EXPECT_FALSE(c->PuddleKeyPanel->isVisibleTo(c.rig.form.get()));
     EXPECT_TRUE(c->KeyInPanel->isVisibleTo(c.rig.form.get()));
     EXPECT_TRUE(c->Edit1->text().isEmpty());
     c->KeyInModeBtn->click();
-    EXPECT_EQ(c->KeyInModeBtn->mark(), kMarkBlue);
+    EXPECT_EQ(c->KeyInModeBtn->mark(), kBlue);
     EXPECT_TRUE(c->PuddleKeyPanel->isVisibleTo(c.rig.form.get()));
 
     struct Toggle {
@@ -277,13 +276,13 @@ TEST(ContactEngine, KeyboardModeAndTheThreeToggles) {
         EXPECT_FALSE(toggle.label->isVisibleTo(c.rig.form.get()));
         toggle.button->click();
         EXPECT_TRUE(toggle.label->isVisibleTo(c.rig.form.get()));
-        EXPECT_EQ(toggle.button->mark(), kMarkYellow);
+        EXPECT_EQ(toggle.button->mark(), kYellow);
         if (toggle.flag != nullptr) {
             EXPECT_EQ(*toggle.flag, -1);
         }
         toggle.button->click();
         EXPECT_FALSE(toggle.label->isVisibleTo(c.rig.form.get()));
-        EXPECT_EQ(toggle.button->mark(), kMarkBlue);
+        EXPECT_EQ(toggle.button->mark(), kBlue);
         if (toggle.flag != nullptr) {
             EXPECT_EQ(*toggle.flag, 0);
         }

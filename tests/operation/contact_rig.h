@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/frame_widgets.h"
 #include "listening/report_pane.h"
 #include "morse/qstring_printer.h"
 #include "support/form_rig.h"
@@ -14,14 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace tessal::testing {
-
-inline const QColor kLogYellow{0xFF, 0xFF, 0x00};
-inline const QColor kLogLime{0x00, 0xFF, 0x00};
-inline const QColor kLogAqua{0x00, 0xFF, 0xFF};
-inline const QColor kLogWhite{0xFF, 0xFF, 0xFF};
-inline const QColor kMarkBlue{0x00, 0x00, 0xFF};
-inline const QColor kMarkAqua{0x00, 0xFF, 0xFF};
-inline const QColor kMarkYellow{0xFF, 0xFF, 0x00};
 
 // The trainer at 35 WPM on the Operation page, morning local time, replies typed.
 struct ContactRig {
