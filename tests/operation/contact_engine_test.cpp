@@ -60,28 +60,6 @@ TEST(ContactEngine, CountdownAndBarOfAFifteenSecondWait) {
     EXPECT_EQ(segmentsShown(*c.rig.form), 0);
 }
 
-TEST(ContactEngine, OpeningWaitOfTheCQCaseEndsFiveTicksAfterTheLastKeying) {
-    ContactRig c(QStringLiteral("QSOLevel=4\n"));
-    c->KeyInModeBtn->click();
-    c->QSOStartBtn->click();
-    EXPECT_EQ(c->RTimeLabel->text(), "0/5");
-    EXPECT_EQ(c->QSOBuzy2, -1);
-    EXPECT_EQ(c->QSOKeyInReady, -1);
-    EXPECT_EQ(c.rig.tape().voices().size(), 0u);
-    const int64_t start = c.loop().nowMs();
-    // Each key press restarts the count; a press every 4 s holds the wait open.
-    for (int press = 1; press <= 3; ++press)
-        c.loop().at(start + press * 4000 + 500, [&] { c->QSOResTimeCurrent = 0; });
-    c.loop().runFor(3 * 4000 + 500 + 4000 + 100);
-    EXPECT_EQ(c->QSOBuzy2, -1);
-    EXPECT_EQ(c->RTimeLabel->text(), "4 / 5");
-    EXPECT_EQ(c->PBarPos2, 80);
-    c.loop().runFor(1000);
-    EXPECT_EQ(c->QSOBuzy2, 0);
-    EXPECT_EQ(c.log().back().text, "HOST CallSign NG...");
-    EXPECT_EQ(c->QSOSendString, "DE " + c->QSOCallSign1 + " AGN PSE K");
-}
-
 TEST(ContactEngine, StartDuringAContactResets) {
     ContactRig c;
     startAndAwaitAnswer(c);
