@@ -7,4 +7,4 @@ cmake -S . -B "$build" -G Ninja >/dev/null
 cmake --build "$build" --target tessal-screenshot
 mkdir -p docs
 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$build/tessal-screenshot" "$PWD" docs
-echo "docs/listening.png docs/keyer.png docs/operation.png docs/setup.png docs/basic-course.png docs/operation-contact.png"
+echo "docs/listening.png docs/keyer.png docs/operation.png docs/setup.png docs/text-file.png docs/talking.png docs/basic-course.png docs/operation-contact.png"

@@ -7,10 +7,24 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+
+namespace {
+
+bool savePicture(tessal::TTessalForm& form, const QDir& output, const char* file) {
+    QApplication::processEvents();
+    const QString path = output.filePath(QString::fromLatin1(file));
+    if (form.grab().save(path))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -41,13 +55,30 @@ int main(int argc, char** argv) {
                           {form.ListeningBtn, "listening.png"}};
     for (const Page& page : pages) {
         form.CategoriesChange(page.button);
-        QApplication::processEvents();
-        const QString path = output.filePath(QString::fromLatin1(page.file));
-        if (!form.grab().save(path)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        if (!savePicture(form, output, page.file))
             return 1;
-        }
     }
+    // The first screen with a shipped practice file loaded and its first line played.
+    form.TFileBtn->click();
+    sim.dialogs().queueOpenAnswer(workingDirectory + QStringLiteral("/Practice/q-codes.txt"));
+    form.FileLoadBtn->click();
+    form.PlayBtn->click();
+    while (form.RUNFlag != 0)
+        sim.loop().runFor(10);
+    if (!savePicture(form, output, "text-file.png"))
+        return 1;
+    // The talking mode counting down to speaking the question after its Morse (the speech itself
+    // returns only once spoken, so the pause before it is what can be seen).
+    form.RandomBtn->click();
+    form.TakingBTN->click();
+    form.PlayBtn->click();
+    while (form.RUNFlag != 0 && !form.TIProgLabel->text().startsWith(QStringLiteral("Delay..")))
+        sim.loop().runFor(10);
+    if (!savePicture(form, output, "talking.png"))
+        return 1;
+    while (form.RUNFlag != 0)
+        sim.loop().runFor(10);
+    form.TakingBTN->click();
     // The basic course as a user sees it after a question: three letters heard, the first
     // answered.
     form.RandomBtn->click();
@@ -56,12 +87,8 @@ int main(int argc, char** argv) {
     while (form.RUNFlag != 0)
         sim.loop().runFor(10);
     form.AnsEdit2->setText(form.QuestionString2.left(1));
-    QApplication::processEvents();
-    const QString course = output.filePath(QStringLiteral("basic-course.png"));
-    if (!form.grab().save(course)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(course));
+    if (!savePicture(form, output, "basic-course.png"))
         return 1;
-    }
     // A level-3 contact in keyboard mode, its second reply wait running, the reply being typed.
     sim.loop().setStartTime(QDateTime(QDate(2026, 12, 9), QTime(9, 30)));
     form.CategoriesChange(form.OperationBtn);
@@ -87,11 +114,7 @@ int main(int argc, char** argv) {
     runUntilAnswering(2);
     sim.loop().runFor(6'000 + 10);
     form.Edit1->setText(QStringLiteral("BK GM UR 599 BK"));
-    QApplication::processEvents();
-    const QString contact = output.filePath(QStringLiteral("operation-contact.png"));
-    if (!form.grab().save(contact)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(contact));
+    if (!savePicture(form, output, "operation-contact.png"))
         return 1;
-    }
     return sim.dialogs().messages().isEmpty() ? 0 : 3;
 }
