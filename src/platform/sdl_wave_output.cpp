@@ -45,7 +45,7 @@ SdlWaveOutput::SdlWaveOutput() : SdlWaveOutput(Options{}) {}
 
 SdlWaveOutput::SdlWaveOutput(Options options)
     : options_(std::move(options)), lock_(std::make_unique<DeviceLock>()), mixer_(lock_.get()),
-      clockUs_(&monotonicUs), settleAt_([](int64_t) {}) {
+      clockUs_(&monotonicUs), settleAt_([](int64_t) {}), clock_(kSampleRate) {
     mixer_.setOnVoiceEnd([this](Mixer::VoiceId) {
         if (onVoiceEnd_)
             onVoiceEnd_();
@@ -60,20 +60,63 @@ SdlWaveOutput::~SdlWaveOutput() {
     }
 }
 
+int64_t SdlWaveOutput::steadyNow() const {
+    return options_.steadyUs ? options_.steadyUs() : monotonicUs();
+}
+
 void SdlWaveOutput::audioCallback(void* self, uint8_t* stream, int bytes) {
-    auto* output = static_cast<SdlWaveOutput*>(self);
-    // A sequence lock: the UI thread reads the time and the position of one and the same callback.
-    output->callbackSequence_.fetch_add(1, std::memory_order_acq_rel);
-    output->callbackStream_.store(output->mixer_.streamPosition(), std::memory_order_relaxed);
-    output->callbackUs_.store(monotonicUs(), std::memory_order_relaxed);
-    output->callbackSequence_.fetch_add(1, std::memory_order_release);
-    output->mixer_.render(reinterpret_cast<int16_t*>(stream), bytes / 2);
+    static_cast<SdlWaveOutput*>(self)->renderBlock(reinterpret_cast<int16_t*>(stream), bytes / 2);
+}
+
+void SdlWaveOutput::renderBlock(int16_t* out, int frames) {
+    const int64_t stream = mixer_.streamPosition();
+    const int64_t now = steadyNow();
+    clock_.stamp(stream, now);
+    // A callback behind the stream's own pace by more than two periods has let the device run
+    // dry; the pace then restarts from it.
+    if (paceStream_ >= 0) {
+        const int64_t dueUs = paceUs_ + (stream - paceStream_) * 1'000'000 / kSampleRate;
+        if (now - dueUs > 2 * int64_t(frames) * 1'000'000 / kSampleRate) {
+            lateCallbacks_.fetch_add(1, std::memory_order_relaxed);
+            paceStream_ = -1;
+        } else if (now < dueUs) {
+            paceStream_ = stream; // early: the device had room, keep the tighter pace
+            paceUs_ = now;
+        }
+    }
+    if (paceStream_ < 0) {
+        paceStream_ = stream;
+        paceUs_ = now;
+    }
+    mixer_.render(out, frames);
+}
+
+uint32_t SdlWaveOutput::openSdlDevice(int frames, bool allowOtherSize) {
+    SDL_AudioSpec want{};
+    want.freq = kSampleRate;
+    want.format = AUDIO_S16SYS;
+    want.channels = 1;
+    want.samples = Uint16(frames);
+    want.callback = &SdlWaveOutput::audioCallback;
+    want.userdata = this;
+    SDL_AudioSpec have{};
+    // Only the size may change: SDL converts for the hardware, the callback sees our format.
+    const uint32_t device = SDL_OpenAudioDevice(
+        nullptr, 0, &want, &have, allowOtherSize ? SDL_AUDIO_ALLOW_SAMPLES_CHANGE : 0);
+    if (device)
+        obtainedFrames_ = have.samples;
+    return device;
 }
 
 bool SdlWaveOutput::ensureDevice() {
     if (tried_)
         return !silent_;
     tried_ = true;
+    if (options_.manualDevice) {
+        obtainedFrames_ = options_.callbackFrames;
+        clock_.setPeriod(obtainedFrames_);
+        return true;
+    }
     if (!options_.driver.empty())
         SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, options_.driver.c_str(), SDL_HINT_OVERRIDE);
     // SDL's audio brings up its event subsystem, which would take SIGINT and SIGTERM from the
@@ -83,18 +126,17 @@ bool SdlWaveOutput::ensureDevice() {
     if (!options_.driver.empty())
         SDL_ResetHint(SDL_HINT_AUDIODRIVER);
     if (initialised) {
-        SDL_AudioSpec want{};
-        want.freq = kSampleRate;
-        want.format = AUDIO_S16SYS;
-        want.channels = 1;
-        want.samples = Uint16(options_.callbackFrames);
-        want.callback = &SdlWaveOutput::audioCallback;
-        want.userdata = this;
-        SDL_AudioSpec have{};
-        // No changes allowed: SDL converts for the hardware, the callback sees our format.
-        sdlDevice_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+        // Asked with the size free to change, so the callback runs at the backend's true
+        // period; a backend that does not grant the short one gets the fallback, rebuffered.
+        sdlDevice_ = openSdlDevice(options_.callbackFrames, true);
+        if (sdlDevice_ && obtainedFrames_ != options_.callbackFrames) {
+            SDL_CloseAudioDevice(sdlDevice_);
+            sdlDevice_ = 0;
+        }
+        if (!sdlDevice_)
+            sdlDevice_ = openSdlDevice(options_.fallbackFrames, false);
         if (sdlDevice_) {
-            obtainedFrames_ = have.samples;
+            clock_.setPeriod(obtainedFrames_);
             lock_->device = sdlDevice_;
             SDL_PauseAudioDevice(sdlDevice_, 0);
             return true;
@@ -105,6 +147,25 @@ bool SdlWaveOutput::ensureDevice() {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     silent_ = true;
     return false;
+}
+
+void SdlWaveOutput::fallBackIfLate() {
+    // Three dry-outs: this machine cannot keep the short period.
+    if (!sdlDevice_ || obtainedFrames_ >= options_.fallbackFrames || lateCallbacks() < 3)
+        return;
+    SDL_CloseAudioDevice(sdlDevice_); // waits for a running callback; the mixer keeps its voices
+    lock_->device = 0;
+    paceStream_ = -1;
+    sdlDevice_ = openSdlDevice(options_.fallbackFrames, false);
+    lateCallbacks_.store(0, std::memory_order_relaxed);
+    if (!sdlDevice_) {
+        qWarning("Tessal: audio output lost (%s); sound goes on silently.", SDL_GetError());
+        obtainedFrames_ = 0;
+        return; // voices stay in the mixer, unheard; the clock keeps the time
+    }
+    clock_.setPeriod(obtainedFrames_);
+    lock_->device = sdlDevice_;
+    SDL_PauseAudioDevice(sdlDevice_, 0);
 }
 
 SdlWaveOutput::Device* SdlWaveOutput::find(WaveHandle handle) {
@@ -144,20 +205,44 @@ bool SdlWaveOutput::stillPlaying(const Device& device) const {
     return clockUs_() < device.startUs + device.durationUs;
 }
 
-void SdlWaveOutput::stopVoice(Device& device) {
-    if (!silent_)
+void SdlWaveOutput::stopVoice(Device& device, bool cut) {
+    if (!device.playing && !cut)
+        return; // released already; a tail still sounding plays out
+    // A play whose time is over sounds on only because its start lay ahead on the stream: its
+    // tail plays out.
+    const bool playsOut = !cut && !device.looping && !device.stopped;
+    if (!silent_ && !playsOut)
         mixer_.stop(device.voice);
     device.playing = nullptr;
     device.stopped = true;
 }
 
+void SdlWaveOutput::reapDrained() {
+    std::erase_if(draining_, [this](Mixer::VoiceId voice) {
+        if (mixer_.playing(voice))
+            return false;
+        mixer_.removeVoice(voice);
+        return true;
+    });
+}
+
 WaveResult SdlWaveOutput::write(WaveHandle handle, WaveHeader* header) {
+    return start(handle, header, false);
+}
+
+WaveResult SdlWaveOutput::writeTimed(WaveHandle handle, WaveHeader* header) {
+    return start(handle, header, true);
+}
+
+WaveResult SdlWaveOutput::start(WaveHandle handle, WaveHeader* header, bool timed) {
     Device* device = find(handle);
     if (!device)
         return WaveResult::InvalidHandle;
     if (!header->prepared)
         return WaveResult::Error;
-    stopVoice(*device);
+    stopVoice(*device, true);
+    fallBackIfLate();
+    reapDrained();
     device->looping = header->looping();
     device->stopped = false;
     device->startUs = clockUs_();
@@ -169,31 +254,17 @@ WaveResult SdlWaveOutput::write(WaveHandle handle, WaveHeader* header) {
             // closed gate, so the first tone written over it fades in.
             device->gateOpen = !allSilent(header->data, header->sampleCount());
             mixer_.playLooped(device->voice, header->data, header->sampleCount(), device->gateOpen);
-        } else
-            mixer_.play(device->voice, header->data, header->sampleCount(),
-                        scheduledStart(monotonicUs()));
+        } else {
+            const int64_t steady = steadyNow();
+            const int64_t at =
+                timed ? clock_.forLogical(device->startUs, steady) : clock_.soonest(steady);
+            mixer_.play(device->voice, header->data, header->sampleCount(), at);
+        }
     }
     device->playing = header;
     if (!device->looping && scheduleWake_)
         scheduleWake_(device->startUs + device->durationUs);
     return WaveResult::Ok;
-}
-
-int64_t SdlWaveOutput::scheduledStart(int64_t writeUs) const {
-    int64_t callbackUs = 0;
-    int64_t callbackStream = 0;
-    for (;;) {
-        const uint64_t before = callbackSequence_.load(std::memory_order_acquire);
-        callbackUs = callbackUs_.load(std::memory_order_relaxed);
-        callbackStream = callbackStream_.load(std::memory_order_relaxed);
-        std::atomic_thread_fence(std::memory_order_acquire);
-        if (before % 2 == 0 && callbackSequence_.load(std::memory_order_relaxed) == before)
-            break;
-    }
-    if (callbackUs == 0)
-        return 0; // no callback yet: as soon as the device starts
-    const int64_t sinceCallback = std::max<int64_t>(0, writeUs - callbackUs);
-    return callbackStream + sinceCallback * kSampleRate / 1'000'000 + obtainedFrames_;
 }
 
 WaveResult SdlWaveOutput::unprepare(WaveHandle handle, WaveHeader* header) {
@@ -205,7 +276,7 @@ WaveResult SdlWaveOutput::unprepare(WaveHandle handle, WaveHeader* header) {
             return WaveResult::StillPlaying;
         if (!device->stopped && !device->looping)
             settleAt_(device->startUs + device->durationUs);
-        stopVoice(*device); // releases a paused loop's buffer
+        stopVoice(*device, false); // releases a paused loop's buffer
     }
     header->prepared = false;
     return WaveResult::Ok;
@@ -215,7 +286,7 @@ WaveResult SdlWaveOutput::reset(WaveHandle handle) {
     Device* device = find(handle);
     if (!device)
         return WaveResult::InvalidHandle;
-    stopVoice(*device);
+    stopVoice(*device, stillPlaying(*device));
     return WaveResult::Ok;
 }
 
@@ -236,10 +307,20 @@ WaveResult SdlWaveOutput::close(WaveHandle handle) {
         return WaveResult::InvalidHandle;
     if (stillPlaying(*device))
         return WaveResult::StillPlaying;
-    if (!silent_)
-        mixer_.removeVoice(device->voice);
+    if (!silent_) {
+        if (mixer_.playing(device->voice) && !mixer_.paused(device->voice))
+            draining_.push_back(device->voice);
+        else
+            mixer_.removeVoice(device->voice);
+    }
     devices_.erase(handle);
+    reapDrained();
     return WaveResult::Ok;
+}
+
+bool SdlWaveOutput::sounding(WaveHandle handle) {
+    const Device* device = find(handle);
+    return device && !silent_ && mixer_.playing(device->voice) && !mixer_.paused(device->voice);
 }
 
 WaveResult SdlWaveOutput::setVolume(WaveHandle handle, uint32_t volume) {
@@ -290,6 +371,9 @@ void playToEnd(SdlWaveOutput& wave, EventLoop& loop, const std::vector<int16_t>&
     if (wave.write(handle, &header) == WaveResult::Ok) {
         loop.sleep(durationMs - 2);
         while (wave.unprepare(handle, &header) == WaveResult::StillPlaying)
+            loop.sleep(1);
+        // The last period is still on its way to the device; a stalled one is not waited for.
+        for (int ms = 0; ms < 100 && wave.sounding(handle); ++ms)
             loop.sleep(1);
     }
     wave.reset(handle);

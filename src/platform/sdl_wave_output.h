@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/mixer.h"
+#include "platform/sample_clock.h"
 #include "platform/wave_output.h"
 
 #include <atomic>
@@ -18,12 +19,13 @@ namespace tessal {
 // looping one is read in place; reset and pause silence it at once; close refuses while it still
 // plays.
 //
-// Time is kept by the clock, not by the audio thread's blocks: a written buffer starts sounding
-// one callback period after write() (a constant latency, placed to the sample from the time of
-// the last callback), and unprepare answers StillPlaying until the buffer's duration has passed
-// since write(). So a character's start and end keep their spacing to the sample whatever the
-// callback's phase, as on the simulated output. The buffers played this way end in silence
-// longer than the latency, which is what reset() cuts.
+// Time is kept by the clock, not by the audio thread's blocks (see SampleClock): a buffer given
+// to write() starts sounding one callback period after the moment of the call (placed to the
+// sample from the time of the last callback), one given to writeTimed() at the stream position
+// its logical time maps to, a fixed lead ahead, so a late hand-over changes nothing audible.
+// unprepare answers StillPlaying until the buffer's duration has passed by the clock since the
+// write; a buffer then still sounding (its start lay ahead) plays out its tail even when it is
+// unprepared, reset or closed afterwards. Only a reset before its end cuts it.
 //
 // A loop's samples are switched by overwriteLooped() as on the classic output, but softly: sound
 // written over a silent loop fades in, and silence written over a sounding one fades it out,
@@ -43,8 +45,15 @@ public:
         // SDL audio driver to use ("dummy", "pulseaudio", ...); empty: SDL's choice
         // (SDL_AUDIODRIVER or the first that works).
         std::string driver;
-        // Samples per callback [frames]; 256 at 44100 Hz is 5.8 ms.
-        int callbackFrames = 256;
+        // Samples per callback [frames] asked for; 128 at 44100 Hz is 2.9 ms. A backend that
+        // grants another size gets `fallbackFrames` (SDL then rebuffers if need be), and so does
+        // one whose callbacks come late at the shorter period.
+        int callbackFrames = 128;
+        int fallbackFrames = 256;
+        // Tests: no SDL device; the caller renders each block with renderBlock(), and the steady
+        // clock of the callbacks and of the writes is this one (monotonic if empty).
+        bool manualDevice = false;
+        std::function<int64_t()> steadyUs{};
     };
 
     SdlWaveOutput();
@@ -56,6 +65,7 @@ public:
     WaveResult open(WaveHandle* handle, const WaveFormat& format) override;
     WaveResult prepare(WaveHandle handle, WaveHeader* header) override;
     WaveResult write(WaveHandle handle, WaveHeader* header) override;
+    WaveResult writeTimed(WaveHandle handle, WaveHeader* header) override;
     WaveResult unprepare(WaveHandle handle, WaveHeader* header) override;
     WaveResult reset(WaveHandle handle) override;
     WaveResult pause(WaveHandle handle) override;
@@ -80,11 +90,19 @@ public:
         scheduleWake_ = std::move(scheduleWake);
     }
 
+    // The handle's voice still hands out samples (a play over by the clock may, for its lead).
+    bool sounding(WaveHandle handle);
     bool fellBackToSilence() const { return silent_; }
     // Samples per callback granted by the device; 0 before the first open or when silent.
     int callbackFrames() const { return obtainedFrames_; }
     // For measurements: the mixer that feeds the device.
     Mixer& mixer() { return mixer_; }
+    const SampleClock& sampleClock() const { return clock_; }
+    // Callbacks that came more than two periods later than the stream's pace (audio thread).
+    int lateCallbacks() const { return lateCallbacks_.load(std::memory_order_relaxed); }
+    // The audio callback's work: stamps the block and mixes `frames` samples into `out`. Called
+    // by SDL's audio thread, or by a test with a manual device.
+    void renderBlock(int16_t* out, int frames);
 
 private:
     struct Device {
@@ -104,11 +122,17 @@ private:
     Device* find(WaveHandle handle);
     // The device looping over `header`, if one does.
     Device* loopingWith(const WaveHeader* header);
+    // Opens SDL's device with a callback of `frames` samples; 0 when it fails.
+    uint32_t openSdlDevice(int frames, bool allowOtherSize);
+    // At the longer period when callbacks came late at the shorter one.
+    void fallBackIfLate();
     bool stillPlaying(const Device& device) const;
-    // The stream position where a buffer written at `writeUs` starts: one callback period after
-    // the position that moment corresponds to.
-    int64_t scheduledStart(int64_t writeUs) const;
-    void stopVoice(Device& device);
+    WaveResult start(WaveHandle handle, WaveHeader* header, bool timed);
+    // Silences the device's play; one whose time is over but that still sounds plays out.
+    void stopVoice(Device& device, bool cut);
+    // Frees the voices of closed devices that have played out.
+    void reapDrained();
+    int64_t steadyNow() const;
     static void audioCallback(void* self, uint8_t* stream, int bytes);
 
     Options options_;
@@ -118,11 +142,13 @@ private:
     std::function<void(int64_t)> scheduleWake_;
     std::function<int64_t()> clockUs_;
     std::function<void(int64_t)> settleAt_;
-    // Written by the audio callback as it starts: when, and at which stream position.
-    std::atomic<uint64_t> callbackSequence_{0};
-    std::atomic<int64_t> callbackUs_{0};
-    std::atomic<int64_t> callbackStream_{0};
+    SampleClock clock_;
+    // Audio thread: the pace the stream keeps, to tell late callbacks.
+    int64_t paceStream_ = -1;
+    int64_t paceUs_ = 0;
+    std::atomic<int> lateCallbacks_{0};
     std::map<WaveHandle, Device> devices_;
+    std::vector<Mixer::VoiceId> draining_; // of closed devices, still sounding
     WaveHandle nextHandle_ = 1;
     uint32_t sdlDevice_ = 0;
     int obtainedFrames_ = 0;

@@ -52,6 +52,11 @@ public:
     virtual WaveResult open(WaveHandle* handle, const WaveFormat& format) = 0;
     virtual WaveResult prepare(WaveHandle handle, WaveHeader* header) = 0;
     virtual WaveResult write(WaveHandle handle, WaveHeader* header) = 0;
+    // As write(), for a buffer due at the present logical time: an output with a sample clock of
+    // its own starts it where that time falls on the clock, whenever the call comes.
+    virtual WaveResult writeTimed(WaveHandle handle, WaveHeader* header) {
+        return write(handle, header);
+    }
     // StillPlaying while the device has not finished the header.
     virtual WaveResult unprepare(WaveHandle handle, WaveHeader* header) = 0;
     // Stops output at once and releases every queued header.

@@ -80,7 +80,7 @@ void TessalLib::PlayListenWave(int closingPauseMs) {
     }
     if (failure.isEmpty()) {
         listenWaveState_ = 5;
-        if (wave.write(listen_.device, &listen_.header) != WaveResult::Ok)
+        if (wave.writeTimed(listen_.device, &listen_.header) != WaveResult::Ok)
             failure = kWriteListenFailed;
     }
     if (failure.isEmpty()) {
