@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libsdl2-dev libasound2-dev libespeak-ng-dev espeak-ng-data
     libgtest-dev libgmock-dev fonts-noto-cjk
     xvfb xauth unrtf desktop-file-utils
+    clang libclang-rt-14-dev
     libsndfile1-dev multimon-ng python3
 )
 

@@ -70,6 +70,10 @@ IniFile::IniFile(QString path) : path_(std::move(path)) {
         lines_ = splitLines(text);
 }
 
+IniFile::IniFile(QString path, const QByteArray& contents)
+    : path_(std::move(path)), readStatus_(TextFileStatus::Read),
+      lines_(splitLines(decodeText(contents))) {}
+
 std::optional<IniFile::KeyLine> IniFile::findKey(const QString& section, const QString& key) const {
     bool inSection = false;
     for (qsizetype i = 0; i < lines_.size(); ++i) {
@@ -151,12 +155,17 @@ bool IniFile::save() const {
     // drop the rest silently and commit a truncated file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    QByteArray bytes = lines_.join(u'\n').toUtf8();
-    if (!lines_.isEmpty())
-        bytes.append('\n');
+    const QByteArray bytes = toBytes();
     if (file.write(bytes) != bytes.size())
         return false;
     return file.commit();
+}
+
+QByteArray IniFile::toBytes() const {
+    QByteArray bytes = lines_.join(u'\n').toUtf8();
+    if (!lines_.isEmpty())
+        bytes.append('\n');
+    return bytes;
 }
 
 } // namespace tessal

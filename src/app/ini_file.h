@@ -16,6 +16,9 @@ public:
     // empty store, and readStatus() says why.
     explicit IniFile(QString path);
 
+    // A store as if `contents` had been read from `path` (tests and fuzzing).
+    IniFile(QString path, const QByteArray& contents);
+
     TextFileStatus readStatus() const { return readStatus_; }
 
     QString readString(const QString& section, const QString& key,
@@ -35,6 +38,8 @@ public:
     // Writes UTF-8 through a temporary file renamed over the old one; false when that fails, and
     // then the old file is left as it was.
     bool save() const;
+    // The bytes save() writes.
+    QByteArray toBytes() const;
 
 private:
     struct KeyLine {

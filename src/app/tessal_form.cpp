@@ -73,9 +73,16 @@ void TTessalForm::FormDestroy() {
     CloseSound();
     ComEnable = 0;
     // The serial poll loop runs inside message processing; it closes the port once it sees
-    // ComEnable off.
-    while (hComm != kNoSerialPort)
-        platform_.loop().processMessages();
+    // ComEnable off. Should it not (a handler stuck below it), the port is closed here, so the
+    // settings are still saved and the program still ends.
+    EventLoop& loop = platform_.loop();
+    const int64_t giveUpAt = loop.monotonicMs() + kPortCloseWaitMs;
+    while (hComm != kNoSerialPort && loop.monotonicMs() < giveUpAt)
+        loop.processMessages();
+    if (hComm != kNoSerialPort) {
+        platform_.serial().close(hComm);
+        hComm = kNoSerialPort;
+    }
     INI_FILE = settingsPathForExecutable();
     SaveSettings();
 }

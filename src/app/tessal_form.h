@@ -54,6 +54,8 @@ public:
     void CloseSound();
     // Beside the executable, or in the user's config folder when that folder is read-only.
     QString settingsPathForExecutable() const;
+    // How long the destruction waits for the serial poll loop to close the port.
+    static constexpr int64_t kPortCloseWaitMs = 2000;
     // Connects a signal to a handler that runs the way the platform runs every event handler:
     // an error escaping it is shown in a message box and the program goes on.
     template <class Sender, class Signal, class Handler>

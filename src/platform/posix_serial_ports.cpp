@@ -15,6 +15,7 @@
 #include <poll.h>
 #include <pthread.h>
 #include <string>
+#include <sys/eventfd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -123,28 +124,24 @@ public:
     LineWatcher(int fd, std::function<void()> onChange) : state_(std::make_shared<State>()) {
         state_->fd = fd;
         state_->onChange = std::move(onChange);
-        if (pipe2(state_->stopPipe, O_CLOEXEC | O_NONBLOCK) != 0)
-            state_->stopPipe[0] = state_->stopPipe[1] = -1;
+        state_->wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
         installInterruptHandler();
         thread_ = std::thread([state = state_] { run(*state); });
     }
 
-    // Stops the thread before the port's descriptor is closed.
+    // Stops the thread before the port's descriptor is closed, however long that takes: the
+    // eventfd wakes the polling loop, the signal interrupts TIOCMIWAIT. The signal is repeated
+    // because one can arrive just before the thread enters the ioctl.
     ~LineWatcher() {
         state_->stop.store(true);
-        if (state_->stopPipe[1] >= 0)
-            (void)!::write(state_->stopPipe[1], "x", 1);
-        // A signal can arrive just before the thread enters TIOCMIWAIT, so it is repeated until
-        // the thread has left; bounded so that a driver that ignores it cannot hang the close.
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-        while (!state_->done.load() && std::chrono::steady_clock::now() < deadline) {
+        const uint64_t one = 1;
+        if (state_->wakeFd >= 0)
+            (void)!::write(state_->wakeFd, &one, sizeof one);
+        while (!state_->done.load()) {
             pthread_kill(thread_.native_handle(), kInterruptSignal);
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
-        if (state_->done.load())
-            thread_.join();
-        else
-            thread_.detach(); // it owns its state and leaves at its next wake-up
+        thread_.join();
     }
 
     LineWatcher(const LineWatcher&) = delete;
@@ -153,14 +150,13 @@ public:
 private:
     struct State {
         int fd = -1;
-        int stopPipe[2] = {-1, -1};
+        int wakeFd = -1;
         std::function<void()> onChange;
         std::atomic<bool> stop{false};
         std::atomic<bool> done{false};
         ~State() {
-            for (int end : stopPipe)
-                if (end >= 0)
-                    ::close(end);
+            if (wakeFd >= 0)
+                ::close(wakeFd);
         }
     };
 
@@ -187,7 +183,7 @@ private:
     static void pollLines(State& state) {
         int last = 0;
         const bool readable = ioctl(state.fd, TIOCMGET, &last) == 0;
-        pollfd stopFd{state.stopPipe[0], POLLIN, 0};
+        pollfd stopFd{state.wakeFd, POLLIN, 0};
         while (!state.stop.load()) {
             ::poll(&stopFd, stopFd.fd >= 0 ? 1 : 0, readable ? kPollMs : 100);
             int lines = 0;
@@ -241,10 +237,16 @@ SerialHandle PosixSerialPorts::openPath(const QString& path) {
         ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return kNoSerialPort;
-    // Exclusive against other programs: TIOCEXCL refuses further opens (except root's), flock
-    // refuses anyone who locks as well (other instances, minicom, ModemManager-aware tools).
-    if (ioctl(fd, TIOCEXCL) != 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    // Exclusive against other programs: flock refuses anyone who locks as well (other
+    // instances, minicom, ModemManager-aware tools), TIOCEXCL refuses further opens (except
+    // root's). The lock comes first: TIOCEXCL belongs to the terminal, not to this descriptor,
+    // so setting it on a port someone else holds would lock that program out of its own port.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
+        return kNoSerialPort;
+    }
+    if (ioctl(fd, TIOCEXCL) != 0) {
+        ::close(fd); // closing drops the lock as well
         return kNoSerialPort;
     }
     Port port;

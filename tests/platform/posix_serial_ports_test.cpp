@@ -1,9 +1,12 @@
 #include "platform/posix_serial_ports.h"
 #include "support/pseudo_terminal.h"
 
+#include <QFile>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace tessal {
@@ -99,6 +102,38 @@ TEST(PosixSerialPorts, AHungUpDeviceIsNoLongerPresent) {
     EXPECT_FALSE(ports.present(handle));
     ports.close(handle);
     EXPECT_FALSE(ports.present(handle));
+}
+
+} // namespace
+} // namespace tessal
+
+namespace tessal {
+namespace {
+
+bool exclusiveFlag(int fd) {
+    int exclusive = -1;
+    return ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0;
+}
+
+TEST(PosixSerialPorts, ExclusiveFlagOnlyWhileThePortIsOursAndNeverOnAnotherProgramsPort) {
+    PseudoTerminal terminal;
+    ASSERT_FALSE(terminal.path().isEmpty());
+    const int otherProgram =
+        ::open(QFile::encodeName(terminal.path()).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(otherProgram, 0);
+    PosixSerialPorts ports;
+
+    ASSERT_EQ(flock(otherProgram, LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(ports.openPath(terminal.path()), kNoSerialPort);
+    EXPECT_FALSE(exclusiveFlag(otherProgram)) << "a failed open locked the other program out";
+
+    ASSERT_EQ(flock(otherProgram, LOCK_UN), 0);
+    const SerialHandle handle = ports.openPath(terminal.path());
+    ASSERT_NE(handle, kNoSerialPort);
+    EXPECT_TRUE(exclusiveFlag(otherProgram));
+    ports.close(handle);
+    EXPECT_FALSE(exclusiveFlag(otherProgram)) << "closing gives the port back";
+    ::close(otherProgram);
 }
 
 } // namespace

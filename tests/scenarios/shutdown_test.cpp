@@ -47,3 +47,17 @@ TEST(Shutdown, EveryWayOutSavesTheSettings) {
         EXPECT_EQ(storedSpeed(rig.iniPath()), 25);
     }
 }
+
+TEST(Shutdown, APortNobodyClosesIsClosedAfterABoundedWaitAndTheSettingsAreSaved) {
+    FormRig rig;
+    rig.sim.serial().addDevice(QStringLiteral("COM1"), QStringLiteral("/dev/ttyUSB0"));
+    // Open, but no poll loop runs to close it when ComEnable goes off.
+    rig->hComm = rig.sim.serial().open(QStringLiteral("COM1"));
+    ASSERT_NE(rig->hComm, kNoSerialPort);
+    rig->SpeedSelect(4);
+    const int64_t start = rig.loop().nowMs();
+    rig.form.reset();
+    EXPECT_LE(rig.loop().nowMs() - start, TTessalForm::kPortCloseWaitMs + 10);
+    EXPECT_FALSE(rig.sim.serial().isOpen(QStringLiteral("COM1")));
+    EXPECT_EQ(storedSpeed(rig.iniPath()), 25);
+}
