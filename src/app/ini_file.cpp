@@ -162,7 +162,12 @@ bool IniFile::save() const {
 }
 
 QByteArray IniFile::toBytes() const {
-    QByteArray bytes = lines_.join(u'\n').toUtf8();
+    QByteArray bytes;
+    // Reading takes a leading U+FEFF for a byte-order mark and drops it, so a text that really
+    // starts with one is written behind a mark of its own.
+    if (!lines_.isEmpty() && lines_.first().startsWith(QChar(0xFEFF)))
+        bytes.append("\xEF\xBB\xBF");
+    bytes.append(lines_.join(u'\n').toUtf8());
     if (!lines_.isEmpty())
         bytes.append('\n');
     return bytes;

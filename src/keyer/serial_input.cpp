@@ -168,10 +168,13 @@ void TTessalForm::DashRevBtnClick() {
 }
 
 void TTessalForm::ApplyComPortNo() {
+    // A stored number that names none of the listed ports means no port chosen, as the list
+    // shows it; only checked numbers go into names and labels.
+    if (ComPortNo < -1 || ComPortNo >= ComPortNoCBox->count())
+        ComPortNo = -1;
     {
         const QSignalBlocker quiet(ComPortNoCBox);
-        ComPortNoCBox->setCurrentIndex(
-            ComPortNo >= 0 && ComPortNo < ComPortNoCBox->count() ? ComPortNo : -1);
+        ComPortNoCBox->setCurrentIndex(ComPortNo);
     }
     ComNoLabel->setText(QStringLiteral("COM:%1").arg(ComPortNo + 1));
     RefreshComPortItems();

@@ -110,6 +110,35 @@ TEST_F(IniFileTest, ReadsWindowsEncodingsAndRewritesAsUtf8) {
     }
 }
 
+TEST_F(IniFileTest, AFileThatStartsWithAZeroWidthNoBreakSpaceKeepsItThroughSaves) {
+    const QString feff(QChar(0xFEFF));
+    const QString kept =
+        feff + QStringLiteral("[\n[TessalSystem]\nText1=") + feff + QStringLiteral("CQ\n");
+    const EncodingCase cases[] = {
+        {"UTF-16 LE mark, then the character", utf16WithBom(feff + QStringLiteral("["), true)},
+        {"UTF-8 mark, then the character", QByteArray("\xEF\xBB\xBF") + kept.toUtf8()},
+        {"UTF-16 BE mark, then the character", utf16WithBom(kept, false)},
+        {"two of them behind a mark", QByteArray("\xEF\xBB\xBF") + (feff + kept).toUtf8()},
+        {"no such character", QByteArray("[TessalSystem]\nText1=") + (feff + "CQ\n").toUtf8()},
+    };
+    for (const EncodingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(c.bytes);
+        IniFile ini(path());
+        ini.writeString(kSection, QStringLiteral("Text2"), feff + QStringLiteral("DE"));
+        ASSERT_TRUE(ini.save());
+        const QByteArray firstSave = readFile();
+        const QString written = decodeText(firstSave);
+        EXPECT_TRUE(written.startsWith(decodeText(c.bytes).section(u'\n', 0, 0)));
+
+        IniFile reread(path());
+        EXPECT_EQ(reread.readString(kSection, QStringLiteral("Text2"), QString()),
+                  feff + QStringLiteral("DE"));
+        ASSERT_TRUE(reread.save());
+        EXPECT_EQ(readFile(), firstSave);
+    }
+}
+
 struct WriteCase {
     const char* what;
     const char* before;

@@ -315,3 +315,28 @@ TEST(SerialInput, SerialSettingsReachTheirButtons) {
     EXPECT_EQ(rig->ComNoLabel->text(), "COM:3");
     EXPECT_EQ(rig->DotAssBtns[2]->objectName(), "DotRLSDBtn");
 }
+
+TEST(SerialInput, AStoredPortNumberOutsideTheListMeansNoPortChosen) {
+    struct Case {
+        const char* stored;
+        int comPortNo;
+        const char* label;
+        const char* openStatus;
+    };
+    const Case cases[] = {
+        {"15", 15, "COM:16", "COM16 Error"},       {"16", -1, "COM:0", "COM0 Error"},
+        {"-1", -1, "COM:0", "COM0 Error"},         {"-2", -1, "COM:0", "COM0 Error"},
+        {"2147483647", -1, "COM:0", "COM0 Error"}, {"-2147483648", -1, "COM:0", "COM0 Error"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        tessal::testing::FormRig rig(
+            QStringLiteral("[TessalSystem]\nComPortNo=%1\n").arg(QLatin1String(c.stored)));
+        EXPECT_EQ(rig->ComPortNo, c.comPortNo);
+        EXPECT_EQ(rig->ComPortNoCBox->currentIndex(), c.comPortNo);
+        EXPECT_EQ(rig->ComNoLabel->text(), c.label);
+        rig->ComOpenBtn->click();
+        EXPECT_EQ(rig->ComStatusLabel->text(), "Open Error");
+        EXPECT_EQ(rig->statusText(1), c.openStatus);
+    }
+}
