@@ -35,6 +35,7 @@ for target in "${targets[@]}"; do
     else
         result="FAILED (see $log)"
         status=1
+        tail -n 30 "$log" >&2
     fi
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
     printf '%-22s %12s executions in %ss: %s\n' "$target" "$runs" "$seconds" "$result"

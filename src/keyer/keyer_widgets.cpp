@@ -30,8 +30,9 @@ std::vector<TgdButton*> makeButtonRow(QWidget* parent, const char* prefix,
 void applyRow(std::span<TgdButton* const> row, int index, int firstTag, std::span<const int> values,
               int& value) {
     markSelection(row, index);
-    const int at = index - firstTag;
-    if (at >= 0 && at < int(values.size()))
+    // Stored indexes reach here unchecked; 64 bits keep INT_MIN minus the first tag defined.
+    const long long at = static_cast<long long>(index) - firstTag;
+    if (at >= 0 && at < static_cast<long long>(values.size()))
         value = values[std::size_t(at)];
 }
 

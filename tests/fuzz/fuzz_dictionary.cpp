@@ -1,26 +1,19 @@
 // Five dictionary files cut from the input (at 0x00 bytes) load without a fault, and every
 // entry that was loaded is found again by the lookups in both directions.
+#include "fuzz_check.h"
 #include "morse/dictionaries.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cstdio>
-#include <cstdlib>
 
 using namespace tessal;
+using tessal::fuzz::check;
 
 namespace {
 
 const char* const kFiles[] = {"Morse2Eng.csv", "Morse2HHH.csv", "Morse2Jpn.csv", "Morse2Mark.csv",
                               "Morse2Num.csv"};
-
-void check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "%s\n", what);
-        std::abort();
-    }
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // back as its decoded text, its lines hold no line break, the line counter and the progress bar
 // stay on their scales and only move forward, and every character or <group> of every line
 // either has a code in the shipped dictionaries or none at all.
+#include "fuzz_check.h"
 #include "listening/line_progress.h"
 #include "morse/dictionaries.h"
 #include "morse/text_decoder.h"
@@ -9,19 +10,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cstdio>
-#include <cstdlib>
 
 using namespace tessal;
+using tessal::fuzz::check;
 
 namespace {
-
-void check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "%s\n", what);
-        std::abort();
-    }
-}
 
 const MorseDictionaries& shippedDictionaries() {
     static const MorseDictionaries dictionaries = [] {

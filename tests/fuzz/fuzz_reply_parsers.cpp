@@ -1,10 +1,9 @@
 // Any reply gives each parser's failure value or a bounded run of characters from the reply.
+#include "fuzz_check.h"
 #include "operation/tessal_operation_lib.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 using namespace tessal;
+using tessal::fuzz::check;
 
 namespace {
 
@@ -16,10 +15,7 @@ void checkTaken(const QString& reply, const QString& taken, const QString& failu
     const QString compact = QString(reply).remove(u' ');
     for (const QChar c : QStringView(taken).sliced(prefix.size()))
         ok = ok && compact.contains(c);
-    if (!ok) {
-        std::fprintf(stderr, "a parser answered what the reply does not hold\n");
-        std::abort();
-    }
+    check(ok, "a parser answered what the reply does not hold");
 }
 
 } // namespace

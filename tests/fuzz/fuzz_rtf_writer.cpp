@@ -1,21 +1,14 @@
 // Any report lines give an RTF document that is pure ASCII, has balanced braces, and whose
 // paragraphs read back as the lines' texts, code unit for code unit.
+#include "fuzz_check.h"
 #include "listening/rtf_writer.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 using namespace tessal;
+using tessal::fuzz::check;
 
 namespace {
-
-void check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "%s\n", what);
-        std::abort();
-    }
-}
 
 // Reads one escaped body from `at` up to its "\par"; what rtfEscaped writes and nothing more.
 QString readBody(const QByteArray& rtf, qsizetype& at) {

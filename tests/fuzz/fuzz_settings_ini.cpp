@@ -2,12 +2,12 @@
 // as it was written, and a second save of the same values gives the same bytes.
 #include "app/ini_file.h"
 #include "app/settings_schema.h"
+#include "fuzz_check.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 using namespace tessal;
+using tessal::fuzz::check;
 
 namespace {
 
@@ -58,13 +58,6 @@ void writeAll(IniFile& ini, const std::vector<Value>& values) {
             ini.writeBool(section, name, values[i].number != 0);
             break;
         }
-    }
-}
-
-void check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "round trip broken: %s\n", what);
-        std::abort();
     }
 }
 
