@@ -6,6 +6,9 @@ namespace tessal {
 namespace {
 
 constexpr int64_t kLeadUs = 20'000;
+// How far beyond the lead a start may lie before the timeline is taken anew: a device that stalls
+// for less (a busy sound server) catches up and keeps the spacing.
+constexpr int64_t kSlackUs = 100'000;
 
 // Floor division, for times before the anchor.
 int64_t floorDiv(int64_t a, int64_t b) {
@@ -18,7 +21,7 @@ void SampleClock::setPeriod(int frames) {
     period_ = std::max(1, frames);
     const int64_t leadFrames = (kLeadUs * rate_ + 999'999) / 1'000'000;
     lead_ = (leadFrames + period_ - 1) / period_ * period_;
-    anchored_ = false;
+    // An anchor taken already stays: the timeline goes on across a change of period.
 }
 
 void SampleClock::stamp(int64_t stream, int64_t steadyUs) {
@@ -60,7 +63,7 @@ int64_t SampleClock::forLogical(int64_t logicalUs, int64_t steadyUs) {
     const int64_t present = stamp->stream + samplesIn(steadyUs - stamp->steadyUs);
     const int64_t earliest = std::max(present, stamp->stream) + period_;
     int64_t start = anchorStream_ + samplesIn(logicalUs - anchorUs_);
-    if (!anchored_ || start < earliest || start > present + 2 * lead_) {
+    if (!anchored_ || start < earliest || start > present + lead_ + samplesIn(kSlackUs)) {
         // Without drift the new anchor maps as the old one did: a hand-over later than the lead
         // sounds as soon as it can, and the next one is back on the timeline.
         anchored_ = true;

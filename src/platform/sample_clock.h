@@ -17,9 +17,9 @@ namespace tessal {
 //    the stream by an anchor, taken at the first such play a fixed lead ahead of the estimate of
 //    that logical time; later plays start at the anchor plus their logical distance from it, to
 //    the sample, however late the UI thread hands them over. The anchor is taken again when a
-//    start would come less than a period ahead of the present or more than twice the lead ahead
-//    (the device's clock drifted from the steady one); a play handed over later than the lead
-//    starts a period ahead, as soon as it safely can.
+//    start would come less than a period ahead of the present or more than 100 ms beyond the
+//    lead (the device's clock drifted from the steady one, or it stalled for that long); a play
+//    handed over later than the lead starts a period ahead, as soon as it safely can.
 //
 // Threads: stamp() runs on the audio thread, everything else on the UI thread; the stamp is read
 // through a sequence lock, so position and time always belong to the same callback.
@@ -27,7 +27,7 @@ class SampleClock {
 public:
     explicit SampleClock(int sampleRate = 44100) : rate_(sampleRate) {}
 
-    // UI thread, before the device runs: the callback period [frames]; drops the anchor.
+    // UI thread, before the device runs: the callback period [frames]; keeps the anchor.
     void setPeriod(int frames);
     int period() const { return period_; }
     // The lead of logical starts [frames]: the least whole number of periods of at least 20 ms.

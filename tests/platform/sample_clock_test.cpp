@@ -28,6 +28,7 @@ std::vector<int16_t> character() {
 
 struct Rig {
     int64_t steadyUs = kT0;
+    int64_t stalledUs = 0; // the device took no blocks for this long, and then went on at its pace
     QtEventLoop loop;
     SdlWaveOutput wave;
     std::vector<int16_t> stream; // everything the device took
@@ -49,8 +50,8 @@ struct Rig {
     int frames() const { return wave.callbackFrames(); }
     // The device takes blocks, each when its time on the steady clock has come, up to `us`.
     void runDeviceUntil(int64_t us) {
-        while (kT0 + int64_t(stream.size()) * 1'000'000 / kRate <= us) {
-            steadyUs = kT0 + int64_t(stream.size()) * 1'000'000 / kRate;
+        while (kT0 + stalledUs + int64_t(stream.size()) * 1'000'000 / kRate <= us) {
+            steadyUs = kT0 + stalledUs + int64_t(stream.size()) * 1'000'000 / kRate;
             std::vector<int16_t> block(static_cast<size_t>(frames()));
             wave.renderBlock(block.data(), frames());
             stream.insert(stream.end(), block.begin(), block.end());
@@ -110,6 +111,42 @@ TEST(SampleClockScheduling, LateTicksLessLateThanTheLeadChangeNoOnset) {
             EXPECT_EQ(onsets, reference) << frames << " frames: a late tick moved a character";
         }
     }
+}
+
+TEST(SampleClockScheduling, ADeviceThatStallsKeepsTheSpacingOfWhatItPlaysAfterwards) {
+    // The device stops taking blocks for a while (a busy sound server) after the second
+    // character; what it plays afterwards sounds later, but on the same timeline.
+    for (const int64_t stall : {0, 10'000, 45'000, 90'000}) {
+        Rig rig(128);
+        rig.runDeviceUntil(kT0 + 50'000);
+        for (int k = 0; k < 5; ++k) {
+            if (k == 2)
+                rig.stalledUs = stall;
+            rig.playCharacter(kT0 + 100'000 + k * 100'000, 0);
+        }
+        rig.runDeviceUntil(kT0 + 900'000);
+        const auto onsets = rig.onsets();
+        ASSERT_EQ(onsets.size(), 5u) << stall;
+        for (size_t k = 0; k < onsets.size(); ++k)
+            EXPECT_EQ(onsets[k] - onsets[0], samplesIn(int64_t(k) * 100'000))
+                << "stall " << stall << " us, character " << k;
+        EXPECT_EQ(rig.wave.sampleClock().anchors(), 1) << stall;
+    }
+}
+
+TEST(SampleClockScheduling, AChangeOfPeriodKeepsTheTimeline) {
+    // As when the output falls back to the longer period between two characters.
+    SampleClock clock;
+    clock.setPeriod(128);
+    clock.stamp(0, kT0);
+    const int64_t first = clock.forLogical(kT0 + 1'000, kT0 + 1'000);
+    clock.setPeriod(256);
+    clock.stamp(samplesIn(100'000), kT0 + 100'000);
+    const int64_t second = clock.forLogical(kT0 + 101'000, kT0 + 103'000);
+    EXPECT_EQ(second - first, samplesIn(100'000));
+    EXPECT_EQ(clock.anchors(), 1);
+    EXPECT_EQ(clock.lead() % 256, 0);
+    EXPECT_GE(clock.lead(), samplesIn(20'000));
 }
 
 TEST(SampleClockScheduling, ATickLaterThanTheLeadSoundsAtOnceAndTheNextIsBackOnTime) {
