@@ -8,15 +8,12 @@
 // Usage: bench_splatter [audio file ...]
 // Each file (WAV, FLAC, Ogg, MP3: anything libsndfile reads; e.g. another CW generator's
 // "PARIS PARIS" at 730 Hz) is measured the same way, at its own sample rate.
-#include "app/tessal_form.h"
 #include "listening/speed_table.h"
-#include "platform/sim_platform.h"
-#include "platform/tape.h"
+#include "sim_trainer.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 #include <complex>
@@ -105,19 +102,7 @@ void print(const char* what, const Splatter& s) {
 }
 
 std::vector<double> trainerPlays(int speedIndex, const QString& text) {
-    QTemporaryDir dir;
-    tessal::SimPlatform sim;
-    sim.setExecutablePath(dir.filePath(QStringLiteral("tessal")));
-    sim.setWorkingDirectory(QStringLiteral(TESSAL_SOURCE_DIR));
-    tessal::TTessalForm form(sim);
-    form.SpeedSelect(speedIndex);
-    form.Frequency1 = int(kToneHz);
-    form.QTypeMode = 2;
-    form.RUNFlag = -1;
-    form.PlayText(text);
-    while (form.RUNFlag != 0)
-        sim.loop().processMessages();
-    const std::vector<int16_t> tape = sim.wave().tape().render(0, sim.loop().now());
+    const std::vector<int16_t> tape = tessal::bench::simulatedTape(speedIndex, text, int(kToneHz));
     return std::vector<double>(tape.begin(), tape.end());
 }
 

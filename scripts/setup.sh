@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev fonts-noto-cjk
     xvfb xauth unrtf desktop-file-utils
     clang libclang-rt-14-dev
-    libsndfile1-dev multimon-ng python3
+    libsndfile1-dev multimon-ng python3 pulseaudio pulseaudio-utils
 )
 
 missing=()
