@@ -1,7 +1,7 @@
 // How soon a key edge is heard: the time from overwriting the looped sidetone second with the
 // tone (SidetoneOn) to the audio callback first handing out a non-zero sample of it.
-// Usage: bench_sidetone_latency [callback frames] [switches]   (default 256 and 1000)
-// SDL_AUDIODRIVER defaults to "dummy" here; set it to measure a real device.
+// Usage: bench_sidetone_latency [callback frames] [switches]   (default 128, as the trainer, and
+// 1000) SDL_AUDIODRIVER defaults to "dummy" here; set it to measure a real device.
 
 #include "platform/sdl_wave_output.h"
 
@@ -67,7 +67,7 @@ double percentile(std::vector<double> values, double p) {
 
 int main(int argc, char** argv) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    const int frames = argc > 1 ? std::atoi(argv[1]) : 256;
+    const int frames = argc > 1 ? std::atoi(argv[1]) : 128;
     const int switches = argc > 2 ? std::max(1, std::atoi(argv[2])) : 1000;
 
     tessal::SdlWaveOutput wave({"", frames});

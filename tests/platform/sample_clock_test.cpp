@@ -134,6 +134,31 @@ TEST(SampleClockScheduling, ADeviceThatStallsKeepsTheSpacingOfWhatItPlaysAfterwa
     }
 }
 
+TEST(SampleClockScheduling, CallbacksMoreThanTwoPeriodsBehindThePaceCountAsLate) {
+    // Gaps between callbacks of 128 samples (2902 us), in us.
+    struct Case {
+        std::vector<int64_t> gaps;
+        int late;
+    };
+    const std::vector<Case> cases{
+        {{2902, 2902, 2902, 2902}, 0},
+        {{0, 0, 8000, 2902}, 0}, // a burst, then the pace catches up: the device had room
+        {{2902, 2902 * 3 + 1000, 2902}, 1},  // one too late: it ran dry
+        {{9000, 2902, 9500, 2902, 9000}, 3}, // a machine that cannot keep the short period
+        {{2902, 2902 * 2 + 500, 2902}, 0},   // late, but within two periods
+    };
+    for (const Case& c : cases) {
+        Rig rig(128);
+        std::vector<int16_t> block(128);
+        rig.wave.renderBlock(block.data(), 128);
+        for (const int64_t gap : c.gaps) {
+            rig.steadyUs += gap;
+            rig.wave.renderBlock(block.data(), 128);
+        }
+        EXPECT_EQ(rig.wave.lateCallbacks(), c.late) << c.gaps.size() << " gaps";
+    }
+}
+
 TEST(SampleClockScheduling, AChangeOfPeriodKeepsTheTimeline) {
     // As when the output falls back to the longer period between two characters.
     SampleClock clock;

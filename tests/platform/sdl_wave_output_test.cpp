@@ -49,6 +49,9 @@ TEST(SdlWaveOutput, ShortVoiceEndsAndUnprepareStopsAnsweringStillPlaying) {
     EXPECT_EQ(wave.unprepare(handle, &play.header), WaveResult::StillPlaying);
     EXPECT_TRUE(eventually([&] { return wave.unprepare(handle, &play.header) == WaveResult::Ok; }));
     EXPECT_FALSE(play.header.prepared);
+    // Over by the clock, the play may still hand out its last period; once it has, close frees
+    // the voice at once.
+    EXPECT_TRUE(eventually([&] { return !wave.sounding(handle); }));
     EXPECT_EQ(wave.close(handle), WaveResult::Ok);
     EXPECT_EQ(wave.mixer().voiceCount(), 0);
 }
@@ -180,6 +183,21 @@ TEST(SdlWaveOutput, WithoutADeviceOpensSucceedSilentlyAndTimeGoesOn) {
 TEST(SdlWaveOutput, AWorkingDeviceIsNotSilent) {
     SdlWaveOutput wave(dummyDriver());
     EXPECT_FALSE(wave.silent());
+}
+
+TEST(SdlWaveOutput, TheShortCallbackIsAskedForFirstAndTheTimelineLeadsByWholePeriods) {
+    // The dummy driver grants any size; the trainer's own choice is the 128-sample period.
+    for (const int frames : {128, 256}) {
+        SdlWaveOutput::Options options = dummyDriver();
+        options.callbackFrames = frames;
+        SdlWaveOutput wave(options);
+        ASSERT_FALSE(wave.silent());
+        EXPECT_EQ(wave.callbackFrames(), frames);
+        EXPECT_EQ(wave.sampleClock().period(), frames);
+        EXPECT_EQ(wave.sampleClock().lead() % frames, 0);
+        EXPECT_LT(wave.sampleClock().lead() - frames, 44100 * 20 / 1000);
+    }
+    EXPECT_EQ(SdlWaveOutput::Options{}.callbackFrames, 128);
 }
 
 } // namespace
