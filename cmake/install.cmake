@@ -26,12 +26,13 @@ set(CPACK_PACKAGE_NAME tessal)
 set(CPACK_PACKAGE_VENDOR "Tessal")
 set(CPACK_PACKAGE_CONTACT "Tessal developers <tessal@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Morse code trainer for radio amateurs")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Morse code trainer for radio amateurs\n"
-    " Listening practice with random characters (Latin letters, hiragana, digits,\n"
-    " symbols, prosigns), practice text files or free text; a keyer page for a\n"
-    " straight key, a bug or a paddle on a serial port or the keyboard; and\n"
-    " simulated rubber-stamp QSOs. tessal-render writes practice texts as audio.")
+# The summary above is the synopsis line. One string: several quoted arguments would make a list
+# and put semicolons into the control file.
+string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Listening practice with random characters (Latin letters, hiragana, digits,\n"
+    "symbols, prosigns), practice text files or free text; a keyer page for a\n"
+    "straight key, a bug or a paddle on a serial port or the keyboard; and\n"
+    "simulated rubber-stamp QSOs. tessal-render writes practice texts as audio.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
