@@ -178,7 +178,7 @@ int main(int argc, char** argv) {
 
     const CpuHogs hogs(quiet ? 0 : 2);
     double worstMs = 0.0;
-    bool ok = true;
+    int incomplete = 0; // runs in which onsets were lost or added
     const int lateBefore = wave.lateCallbacks();
     const int anchorsBefore = wave.sampleClock().anchors();
     for (int round = 0; round < rounds; ++round) {
@@ -209,7 +209,7 @@ int main(int argc, char** argv) {
                         "  %zu: heard %.3f ms, simulated %.3f ms\n", i,
                         i < heard.size() ? double(heard[i] - heard[0]) * 1000.0 / kRate : -1.0,
                         i < ideal.size() ? double(ideal[i] - ideal[0]) * 1000.0 / kRate : -1.0);
-                ok = false;
+                ++incomplete;
                 continue;
             }
             if (qEnvironmentVariableIsSet("TESSAL_BENCH_VERBOSE")) {
@@ -227,10 +227,11 @@ int main(int argc, char** argv) {
         }
     }
     const int late = wave.lateCallbacks() - lateBefore;
-    std::printf("largest deviation at any speed: %.3f ms (target: at most 0.1 ms); late "
-                "callbacks (device run dry): %d; re-anchors: %d; callback now %d samples; %zu CPU "
-                "hogs\n",
-                worstMs, late, wave.sampleClock().anchors() - anchorsBefore, wave.callbackFrames(),
+    std::printf("largest deviation at any speed: %.3f ms (target: at most 0.1 ms) over %d runs, "
+                "%d more with onsets lost; late callbacks (device run dry): %d; re-anchors: %d; "
+                "callback now %d samples; %zu CPU hogs\n",
+                worstMs, rounds * int(std::size(tessal::kSpeedRows)) - incomplete, incomplete, late,
+                wave.sampleClock().anchors() - anchorsBefore, wave.callbackFrames(),
                 hogs.running());
-    return ok && worstMs <= 0.1 && late == 0 ? 0 : 1;
+    return incomplete == 0 && worstMs <= 0.1 && late == 0 ? 0 : 1;
 }

@@ -5,7 +5,9 @@
 namespace tessal {
 namespace {
 
-constexpr int64_t kLeadUs = 20'000;
+// Room for late ticks, and for a device that skips ahead after running dry (a sound server drops
+// what comes too late) before the timeline has to be taken anew.
+constexpr int64_t kLeadUs = 40'000;
 // How far beyond the lead a start may lie before the timeline is taken anew: a device that stalls
 // for less (a busy sound server) catches up and keeps the spacing.
 constexpr int64_t kSlackUs = 100'000;
