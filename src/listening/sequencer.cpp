@@ -18,6 +18,7 @@ int TTessalForm::PlayText(const QString& text) {
         return 0;
     if (MorsePauseFlag != 0) {
         MorsePauseFlag = 0;
+        sound_.BeginListenRun();
         MSTimer->setInterval(kFirstUnitDelayMs);
         MSTimer->setEnabled(true);
         return 0;
@@ -44,6 +45,7 @@ int TTessalForm::PlayText(const QString& text) {
             group.clear();
         }
     }
+    sound_.BeginListenRun();
     MSTimer->setInterval(kFirstUnitDelayMs);
     MSTimer->setEnabled(true);
     return -1;

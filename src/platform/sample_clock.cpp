@@ -8,9 +8,10 @@ namespace {
 // Room for late ticks, and for a device that skips ahead after running dry (a sound server drops
 // what comes too late) before the timeline has to be taken anew.
 constexpr int64_t kLeadUs = 40'000;
-// How far beyond the lead a start may lie before the timeline is taken anew: a device that stalls
-// for less (a busy sound server) catches up and keeps the spacing.
-constexpr int64_t kSlackUs = 100'000;
+// How far beyond the lead a start may lie before the timeline is taken anew within a run: far
+// more than a busy sound server stalls, so a stall or a reopened device never moves a character
+// against its neighbours; only a device clock slower than the steady one gets this far.
+constexpr int64_t kSlackUs = 500'000;
 
 // Floor division, for times before the anchor.
 int64_t floorDiv(int64_t a, int64_t b) {
@@ -62,10 +63,13 @@ int64_t SampleClock::forLogical(int64_t logicalUs, int64_t steadyUs) {
     const auto stamp = latest();
     if (!stamp)
         return 0;
-    const int64_t present = stamp->stream + samplesIn(steadyUs - stamp->steadyUs);
-    const int64_t earliest = std::max(present, stamp->stream) + period_;
+    const int64_t present =
+        stamp->stream + samplesIn(std::max<int64_t>(0, steadyUs - stamp->steadyUs));
+    // A period beyond the present, but never beyond what the device can have taken: a stalled
+    // device has taken nothing since its last block, whatever the steady clock says.
+    const int64_t earliest = std::min(present, stamp->stream + int64_t(period_)) + int64_t(period_);
     int64_t start = anchorStream_ + samplesIn(logicalUs - anchorUs_);
-    if (!anchored_ || start < earliest || start > present + lead_ + samplesIn(kSlackUs)) {
+    if (beginsRun() || start < earliest || start > present + lead_ + samplesIn(kSlackUs)) {
         // Without drift the new anchor maps as the old one did: a hand-over later than the lead
         // sounds as soon as it can, and the next one is back on the timeline.
         anchored_ = true;
@@ -74,6 +78,7 @@ int64_t SampleClock::forLogical(int64_t logicalUs, int64_t steadyUs) {
         anchorStream_ = stamp->stream + samplesIn(logicalUs - stamp->steadyUs) + lead_;
         start = anchorStream_;
     }
+    runPending_ = false;
     return std::max(start, earliest);
 }
 

@@ -16,10 +16,11 @@ namespace tessal {
 //  - forLogical(): the start of a buffer due at a logical time. The logical clock is mapped onto
 //    the stream by an anchor, taken at the first such play a fixed lead ahead of the estimate of
 //    that logical time; later plays start at the anchor plus their logical distance from it, to
-//    the sample, however late the UI thread hands them over. The anchor is taken again when a
-//    start would come less than a period ahead of the present or more than 100 ms beyond the
-//    lead (the device's clock drifted from the steady one, or it stalled for that long); a play
-//    handed over later than the lead starts a period ahead, as soon as it safely can.
+//    the sample, however late the UI thread hands them over and however long the device stalls.
+//    The anchor is taken again at the start of a run (beginRun()), when a start would come before
+//    what the device may already have taken (a play handed over later than the lead starts as soon
+//    as it safely can), or more than 500 ms beyond the lead (the device's clock is slower than the
+//    steady one).
 //
 // Threads: stamp() runs on the audio thread, everything else on the UI thread; the stamp is read
 // through a sequence lock, so position and time always belong to the same callback.
@@ -41,6 +42,10 @@ public:
     int64_t soonest(int64_t steadyUs) const;
     // Stream position of a buffer due at `logicalUs`, handed over at `steadyUs`.
     int64_t forLogical(int64_t logicalUs, int64_t steadyUs);
+    // The next logical play begins a run of characters: it takes a new anchor, so what a stall
+    // or a server's growing buffer did to the last run is not carried into this one.
+    void beginRun() { runPending_ = true; }
+    bool beginsRun() const { return !anchored_ || runPending_; }
     // How often an anchor was taken (the first one included).
     int anchors() const { return anchors_; }
 
@@ -61,6 +66,7 @@ private:
     bool anchored_ = false;
     int64_t anchorUs_ = 0;
     int64_t anchorStream_ = 0;
+    bool runPending_ = false;
     int anchors_ = 0;
 };
 

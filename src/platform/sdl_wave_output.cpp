@@ -151,13 +151,13 @@ bool SdlWaveOutput::ensureDevice() {
 
 void SdlWaveOutput::fallBackIfLate() {
     // Three dry-outs: this machine cannot keep the short period.
-    if (!sdlDevice_ || obtainedFrames_ >= options_.fallbackFrames || lateCallbacks() < 3)
+    if (!sdlDevice_ || obtainedFrames_ >= options_.fallbackFrames ||
+        lateCallbacks() - lateAtShortPeriod_ < 3)
         return;
     SDL_CloseAudioDevice(sdlDevice_); // waits for a running callback; the mixer keeps its voices
     lock_->device = 0;
     paceStream_ = -1;
     sdlDevice_ = openSdlDevice(options_.fallbackFrames, false);
-    lateCallbacks_.store(0, std::memory_order_relaxed);
     if (!sdlDevice_) {
         qWarning("Tessal: audio output lost (%s); sound goes on silently.", SDL_GetError());
         obtainedFrames_ = 0;
@@ -241,12 +241,14 @@ WaveResult SdlWaveOutput::start(WaveHandle handle, WaveHeader* header, bool time
     if (!header->prepared)
         return WaveResult::Error;
     stopVoice(*device, true);
-    fallBackIfLate();
+    device->startUs = clockUs_();
+    device->durationUs = durationUs(header->sampleCount());
+    // Reopening stalls the device; never in the middle of a run of listening characters.
+    if (!timed || clock_.beginsRun())
+        fallBackIfLate();
     reapDrained();
     device->looping = header->looping();
     device->stopped = false;
-    device->startUs = clockUs_();
-    device->durationUs = durationUs(header->sampleCount());
     if (!silent_) {
         mixer_.setVolume(device->voice, device->volume);
         if (device->looping) {

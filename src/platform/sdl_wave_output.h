@@ -66,6 +66,7 @@ public:
     WaveResult prepare(WaveHandle handle, WaveHeader* header) override;
     WaveResult write(WaveHandle handle, WaveHeader* header) override;
     WaveResult writeTimed(WaveHandle handle, WaveHeader* header) override;
+    void beginTimeline() override { clock_.beginRun(); }
     WaveResult unprepare(WaveHandle handle, WaveHeader* header) override;
     WaveResult reset(WaveHandle handle) override;
     WaveResult pause(WaveHandle handle) override;
@@ -98,7 +99,8 @@ public:
     // For measurements: the mixer that feeds the device.
     Mixer& mixer() { return mixer_; }
     const SampleClock& sampleClock() const { return clock_; }
-    // Callbacks that came more than two periods later than the stream's pace (audio thread).
+    // Callbacks more than two periods later than the stream's pace (the device ran dry), since
+    // the output was made; counted on the audio thread.
     int lateCallbacks() const { return lateCallbacks_.load(std::memory_order_relaxed); }
     // The audio callback's work: stamps the block and mixes `frames` samples into `out`. Called
     // by SDL's audio thread, or by a test with a manual device.
@@ -146,7 +148,8 @@ private:
     // Audio thread: the pace the stream keeps, to tell late callbacks.
     int64_t paceStream_ = -1;
     int64_t paceUs_ = 0;
-    std::atomic<int> lateCallbacks_{0};
+    std::atomic<int> lateCallbacks_{0}; // all of them, for the record
+    int lateAtShortPeriod_ = 0;         // those before the short period was opened
     std::map<WaveHandle, Device> devices_;
     std::vector<Mixer::VoiceId> draining_; // of closed devices, still sounding
     WaveHandle nextHandle_ = 1;

@@ -57,6 +57,9 @@ public:
     virtual WaveResult writeTimed(WaveHandle handle, WaveHeader* header) {
         return write(handle, header);
     }
+    // The next writeTimed() begins a run of characters: an output with a sample clock takes its
+    // timeline anew there (and may change its period, which it never does within a run).
+    virtual void beginTimeline() {}
     // StillPlaying while the device has not finished the header.
     virtual WaveResult unprepare(WaveHandle handle, WaveHeader* header) = 0;
     // Stops output at once and releases every queued header.

@@ -54,6 +54,10 @@ void TessalLib::waitSilently(int64_t durationMs) {
         loop.processMessages();
 }
 
+void TessalLib::BeginListenRun() {
+    platform_.wave().beginTimeline();
+}
+
 void TessalLib::PlayListenWave(int closingPauseMs) {
     WaveOutput& wave = platform_.wave();
     EventLoop& loop = platform_.loop();

@@ -29,6 +29,8 @@ public:
     int64_t MakeKeyerWave(const QString& tones, int frequencyHz, int amplitude, int dotMs,
                           int dashMs);
     void PlayListenWave(int closingPauseMs);
+    // The characters played from now on are one run, timed against each other to the sample.
+    void BeginListenRun();
     void PlayKeyerWave();
     // Throws TessalError with the failing step's text.
     bool InitSidetone(int frequencyHz, int amplitude);

@@ -114,9 +114,9 @@ TEST(SampleClockScheduling, LateTicksLessLateThanTheLeadChangeNoOnset) {
 }
 
 TEST(SampleClockScheduling, ADeviceThatStallsKeepsTheSpacingOfWhatItPlaysAfterwards) {
-    // The device stops taking blocks for a while (a busy sound server) after the second
-    // character; what it plays afterwards sounds later, but on the same timeline.
-    for (const int64_t stall : {0, 10'000, 45'000, 90'000}) {
+    // The device stops taking blocks for a while (a busy sound server, a reopened device) after
+    // the second character; what it plays afterwards sounds later, but on the same timeline.
+    for (const int64_t stall : {0, 10'000, 45'000, 90'000, 150'000, 400'000}) {
         Rig rig(128);
         rig.runDeviceUntil(kT0 + 50'000);
         for (int k = 0; k < 5; ++k) {
@@ -124,13 +124,29 @@ TEST(SampleClockScheduling, ADeviceThatStallsKeepsTheSpacingOfWhatItPlaysAfterwa
                 rig.stalledUs = stall;
             rig.playCharacter(kT0 + 100'000 + k * 100'000, 0);
         }
-        rig.runDeviceUntil(kT0 + 900'000);
-        const auto onsets = rig.onsets();
+        rig.runDeviceUntil(kT0 + 1'500'000);
+        auto onsets = rig.onsets();
         ASSERT_EQ(onsets.size(), 5u) << stall;
         for (size_t k = 0; k < onsets.size(); ++k)
             EXPECT_EQ(onsets[k] - onsets[0], samplesIn(int64_t(k) * 100'000))
                 << "stall " << stall << " us, character " << k;
         EXPECT_EQ(rig.wave.sampleClock().anchors(), 1) << stall;
+
+        // A pause within the run keeps the timeline; the next run takes a new anchor, so the
+        // stall's delay is not kept.
+        rig.playCharacter(kT0 + 3'000'000, 0);
+        EXPECT_EQ(rig.wave.sampleClock().anchors(), 1) << stall;
+        const int64_t nextRun = kT0 + 5'000'000;
+        rig.wave.beginTimeline();
+        rig.playCharacter(nextRun, 0);
+        rig.runDeviceUntil(nextRun + 200'000);
+        onsets = rig.onsets();
+        ASSERT_EQ(onsets.size(), 7u) << stall;
+        EXPECT_EQ(onsets[5] - onsets[0], samplesIn(2'900'000)) << stall;
+        const int64_t streamAtDue = samplesIn(nextRun - kT0 - rig.stalledUs);
+        EXPECT_EQ(onsets[6] - samplesIn(10'000) - streamAtDue, rig.wave.sampleClock().lead())
+            << stall;
+        EXPECT_EQ(rig.wave.sampleClock().anchors(), 2) << stall;
     }
 }
 
