@@ -187,6 +187,8 @@ int main(int argc, char** argv) {
             const std::size_t first = finder->count();
             const int64_t samplesBefore = finder->samplesSeen();
             const int anchors = wave.sampleClock().anchors();
+            const int lateInRunBefore = wave.lateCallbacks();
+            const int periodInRun = wave.callbackFrames();
             const double cpuBefore = cpuSeconds();
             const auto start = std::chrono::steady_clock::now();
             tessal::bench::playText(form, platform.loop(), text);
@@ -220,10 +222,12 @@ int main(int argc, char** argv) {
             }
             const double largestMs = deviationMs(heard, ideal);
             worstMs = std::max(worstMs, largestMs);
-            std::printf("%2d WPM: %3zu onsets, largest deviation %.3f ms; stream %.0f Hz by the "
-                        "steady clock; %d re-anchors; CPU %.2f %% of one core over %.1f s\n",
-                        row.wpm, heard.size(), largestMs, rateHz,
-                        wave.sampleClock().anchors() - anchors, 100.0 * cpu / wall, wall);
+            std::printf(
+                "%2d WPM: %3zu onsets, largest deviation %.3f ms; stream %.0f Hz by the "
+                "steady clock; %d re-anchors; %d late callbacks at %d samples; CPU %.2f "
+                "%% of one core over %.1f s\n",
+                row.wpm, heard.size(), largestMs, rateHz, wave.sampleClock().anchors() - anchors,
+                wave.lateCallbacks() - lateInRunBefore, periodInRun, 100.0 * cpu / wall, wall);
         }
     }
     const int late = wave.lateCallbacks() - lateBefore;
