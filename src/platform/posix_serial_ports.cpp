@@ -121,9 +121,11 @@ bool uartPresent(const QString& path) {
 // Waits for line changes of one open port on a helper thread and reports each one.
 class PosixSerialPorts::LineWatcher {
 public:
-    LineWatcher(int fd, std::function<void()> onChange) : state_(std::make_shared<State>()) {
+    LineWatcher(int fd, std::function<void()> onChange, LineWait wait)
+        : state_(std::make_shared<State>()) {
         state_->fd = fd;
         state_->onChange = std::move(onChange);
+        state_->wait = std::move(wait);
         state_->wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
         installInterruptHandler();
         thread_ = std::thread([state = state_] { run(*state); });
@@ -152,6 +154,7 @@ private:
         int fd = -1;
         int wakeFd = -1;
         std::function<void()> onChange;
+        LineWait wait;
         std::atomic<bool> stop{false};
         std::atomic<bool> done{false};
         ~State() {
@@ -165,7 +168,9 @@ private:
 
     static void run(State& state) {
         while (!state.stop.load()) {
-            if (ioctl(state.fd, TIOCMIWAIT, kWatchedLines) == 0) {
+            const int waited =
+                state.wait ? state.wait(state.fd) : ioctl(state.fd, TIOCMIWAIT, kWatchedLines);
+            if (waited == 0) {
                 if (!state.stop.load() && state.onChange)
                     state.onChange();
                 continue;
@@ -251,7 +256,7 @@ SerialHandle PosixSerialPorts::openPath(const QString& path) {
     }
     Port port;
     port.path = path;
-    port.watcher = std::make_unique<LineWatcher>(fd, onLineChange_);
+    port.watcher = std::make_unique<LineWatcher>(fd, onLineChange_, lineWait_);
     ports_.emplace(fd, std::move(port));
     return fd;
 }

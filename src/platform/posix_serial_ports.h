@@ -33,6 +33,8 @@ bool uartPresent(const QString& path);
 class PosixSerialPorts : public SerialPorts {
 public:
     using DeviceScan = std::function<QList<SerialDevice>()>;
+    // Blocks until a watched line changes: 0, or -1 with errno (EINTR when a signal came).
+    using LineWait = std::function<int(int fd)>;
 
     explicit PosixSerialPorts(std::function<void()> onLineChange = {});
     ~PosixSerialPorts() override;
@@ -49,6 +51,8 @@ public:
 
     // Replaces the scan of /dev (tests use a pseudo-terminal).
     void setDeviceScan(DeviceScan scan) { scan_ = std::move(scan); }
+    // Replaces the driver's TIOCMIWAIT for ports opened from now on (tests: a slow driver).
+    void setLineWait(LineWait wait) { lineWait_ = std::move(wait); }
     // Opens a device by its path, as open() does for the path behind a COM name.
     SerialHandle openPath(const QString& path);
 
@@ -61,6 +65,7 @@ private:
 
     std::function<void()> onLineChange_;
     DeviceScan scan_;
+    LineWait lineWait_;
     std::map<SerialHandle, Port> ports_;
 };
 

@@ -2,11 +2,15 @@
 #include "support/pseudo_terminal.h"
 
 #include <QFile>
+#include <atomic>
+#include <chrono>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <optional>
 #include <stdlib.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tessal {
@@ -134,6 +138,35 @@ TEST(PosixSerialPorts, ExclusiveFlagOnlyWhileThePortIsOursAndNeverOnAnotherProgr
     ports.close(handle);
     EXPECT_FALSE(exclusiveFlag(otherProgram)) << "closing gives the port back";
     ::close(otherProgram);
+}
+
+TEST(PosixSerialPorts, ClosingWaitsForTheLineWatcherHoweverLongTheDriverTakes) {
+    // A driver that sleeps on through the stop signals for 1.3 s before its wait returns: the
+    // port's descriptor must not be closed under a thread still inside that wait.
+    PseudoTerminal terminal;
+    ASSERT_FALSE(terminal.path().isEmpty());
+    std::atomic<bool> waiting{false};
+    std::atomic<bool> waitReturned{false};
+    PosixSerialPorts ports;
+    ports.setLineWait([&waiting, &waitReturned](int) {
+        waiting = true;
+        using Clock = std::chrono::steady_clock;
+        std::optional<Clock::time_point> firstSignal;
+        while (!firstSignal || Clock::now() - *firstSignal < std::chrono::milliseconds(1300)) {
+            ::pause();
+            if (!firstSignal)
+                firstSignal = Clock::now();
+        }
+        waitReturned = true;
+        errno = EINTR;
+        return -1;
+    });
+    const SerialHandle handle = ports.openPath(terminal.path());
+    ASSERT_NE(handle, kNoSerialPort);
+    while (!waiting)
+        std::this_thread::yield();
+    ports.close(handle);
+    EXPECT_TRUE(waitReturned) << "the port was closed while its watcher still waited on it";
 }
 
 } // namespace
