@@ -52,19 +52,22 @@ int64_t SampleClock::samplesIn(int64_t us) const {
     return floorDiv(us * rate_ + 500'000, 1'000'000);
 }
 
+int64_t SampleClock::presentOf(const Stamp& stamp, int64_t steadyUs) const {
+    return stamp.stream + samplesIn(std::max<int64_t>(0, steadyUs - stamp.steadyUs));
+}
+
 int64_t SampleClock::soonest(int64_t steadyUs) const {
     const auto stamp = latest();
     if (!stamp)
         return 0;
-    return stamp->stream + samplesIn(std::max<int64_t>(0, steadyUs - stamp->steadyUs)) + period_;
+    return presentOf(*stamp, steadyUs) + period_;
 }
 
 int64_t SampleClock::forLogical(int64_t logicalUs, int64_t steadyUs) {
     const auto stamp = latest();
     if (!stamp)
         return 0;
-    const int64_t present =
-        stamp->stream + samplesIn(std::max<int64_t>(0, steadyUs - stamp->steadyUs));
+    const int64_t present = presentOf(*stamp, steadyUs);
     // A period beyond the present, but never beyond what the device can have taken: a stalled
     // device has taken nothing since its last block, whatever the steady clock says.
     const int64_t earliest = std::min(present, stamp->stream + int64_t(period_)) + int64_t(period_);

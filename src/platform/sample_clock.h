@@ -56,6 +56,8 @@ private:
     };
     std::optional<Stamp> latest() const;
     int64_t samplesIn(int64_t us) const;
+    // Where the stream is at `steadyUs`, estimated from the block stamped last.
+    int64_t presentOf(const Stamp& stamp, int64_t steadyUs) const;
 
     int rate_;
     int period_ = 256;
