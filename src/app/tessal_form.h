@@ -1,6 +1,7 @@
 #pragma once
 
 #include "keyer/keyer_state.h"
+#include "listening/listening_state.h"
 #include "morse/dictionaries.h"
 #include "operation/operation_state.h"
 #include "platform/platform.h"
@@ -31,9 +32,13 @@ class PortComboBox;
 
 // The main window and the trainer's one controller. Its methods are defined in the folder of the
 // subsystem they belong to; flags are ints with 0 = off and -1 = on, as the settings file stores
-// them. Members are grouped by subsystem, each group under one comment line; the keyer's and
-// the contact's data live in their own folders' state structs.
-class TTessalForm : public QWidget, public KeyerState, public OperationState {
+// them. Members are grouped by subsystem, each group under one comment line; the data of the
+// talking mode, the text-file and free-string sources and the report panes, the keyer's and the
+// contact's live in their own folders' state structs.
+class TTessalForm : public QWidget,
+                    public ListeningState,
+                    public KeyerState,
+                    public OperationState {
     Q_OBJECT
 
 public:
@@ -298,15 +303,6 @@ public:
     void TIContiFlagApply();
     void TakingInterValTimerTimeUp();
     void buildTalkingControls();
-    int TalkingMode = 0, TalkingIT = 1, TalkingRepCount = 1, TIContiFlag = 0;
-    int TRepCurrCount = 0, TITimerCount = 0;
-    // The user has been told once that nothing can be spoken.
-    bool SpeechFailureTold = false;
-    std::unique_ptr<IntervalTimer> TakingInterValTimer;
-    std::vector<TgdButton*> TITBtns; // TITBtn1..TITBtn5
-    std::vector<TgdButton*> RCBTNs;  // RCBTN1..RCBTN5
-    TgdButton* TalkConstBTN = nullptr;
-    QLabel* TIProgLabel = nullptr;
 
     // === listening: text file
     void FileLoadBtnClick();
@@ -327,25 +323,6 @@ public:
     void buildTextFileControls();
     // Where the open dialog starts before any file was loaded: the shipped practice files.
     QString practiceFolder() const;
-    QString FDefaultFolder;
-    QStringList FileStrList;
-    int FileStrLineCount = 0, FileStrCount = 0, FilePlayMode = 0;
-    // A "Through" run waits between two lines (FileModeTimer armed, or held by PAUSE).
-    int FileChainPending = 0;
-    // STOP was pressed during a line of a "Through" run: the run ends with that line.
-    int FileRunStopped = 0;
-    int PBar = 0, PBarPos = 0;
-    std::array<QWidget*, 50> PBarPanels{};
-    std::unique_ptr<IntervalTimer> FileModeTimer;
-    QWidget* TextFilePanel = nullptr;
-    TgdButton* FileLoadBtn = nullptr;
-    std::vector<TgdButton*> FilePlayModeBtns; // StandModeBtn, ThroModeBtn, RandModeBtn
-    QLabel* FileNameLabel = nullptr;
-    QLabel* LinesLabel = nullptr;
-    QLabel* LineStringLabel = nullptr;
-    TgdButton* ShowBtn = nullptr;
-    TgdButton* LeftBtn = nullptr;
-    TgdButton* RightBtn = nullptr;
 
     // === listening: free string
     void FreeStringPlay();
@@ -355,14 +332,6 @@ public:
     void ClsBtn2Click();
     void FreeEdit1EnableApply();
     void buildFreeStringControls();
-    int FreeEdit1Enable = 0, EnableNo = 0;
-    QString OLDString;
-    QLineEdit* FreeEdit1 = nullptr;
-    QLineEdit* FreeEdit2 = nullptr;
-    TgdButton* CLSBtn = nullptr;
-    TgdButton* ClsBtn2 = nullptr;
-    TgdButton* EnableBtn1 = nullptr;
-    TgdButton* EnableBtn2 = nullptr;
 
     // === listening: report panes
     void AddREdit1Line(const QString& text, const QColor& colour);
@@ -374,21 +343,6 @@ public:
     void FileSaveBtnClick();
     void KeyerSaveBtnClick();
     void OperationSaveBtnClick();
-    ReportPane* REdit1 = nullptr;
-    ReportPane* REdit2 = nullptr;
-    ReportPane* REdit3 = nullptr;
-    TgdButton* ClearBtn = nullptr;
-    TgdButton* SaveBtn = nullptr;
-    TgdButton* gdButton5 = nullptr;
-    TgdButton* gdButton8 = nullptr;
-    TgdButton* gdButton1 = nullptr;
-    TgdButton* gdButton2 = nullptr;
-    // What the practice-file dialog last offered and returned; the report save dialog reuses
-    // both, as the text-file loader leaves them.
-    QString OpenDialogFolder;
-    QString OpenDialogFileName;
-    // The last report file saved; the text-file loader keeps its loaded file here too.
-    QString FileName;
 
     // === serial key input
     void buildSerialSetupControls();
