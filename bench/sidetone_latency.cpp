@@ -71,6 +71,7 @@ int main(int argc, char** argv) {
     const int switches = argc > 2 ? std::max(1, std::atoi(argv[2])) : 1000;
 
     tessal::SdlWaveOutput wave({"", frames});
+    wave.setLowLatency(true); // as the trainer asks while the keyer's sound is on
     Probe probe;
     wave.mixer().setOnRendered([&](const int16_t* out, int n) { probe.rendered(out, n); });
 

@@ -23,7 +23,8 @@ int64_t floorDiv(int64_t a, int64_t b) {
 void SampleClock::setPeriod(int frames) {
     period_ = std::max(1, frames);
     const int64_t leadFrames = (kLeadUs * rate_ + 999'999) / 1'000'000;
-    lead_ = (leadFrames + period_ - 1) / period_ * period_;
+    // Two periods at least: one is no more than soonest(), which any late tick would miss.
+    lead_ = std::max<int64_t>(2 * int64_t(period_), (leadFrames + period_ - 1) / period_ * period_);
     // An anchor taken already stays: the timeline goes on across a change of period.
 }
 

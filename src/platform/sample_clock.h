@@ -31,7 +31,8 @@ public:
     // UI thread, before the device runs: the callback period [frames]; keeps the anchor.
     void setPeriod(int frames);
     int period() const { return period_; }
-    // The lead of logical starts [frames]: the least whole number of periods of at least 40 ms.
+    // The lead of logical starts [frames]: the least whole number of periods, two at least, of
+    // at least 40 ms.
     int64_t lead() const { return lead_; }
 
     // Audio thread: a callback starts rendering at stream position `stream` at `steadyUs`.

@@ -108,13 +108,57 @@ uint32_t SdlWaveOutput::openSdlDevice(int frames, bool allowOtherSize) {
     return device;
 }
 
+int SdlWaveOutput::wantedFrames() const {
+    if (!lowLatency_)
+        return options_.listeningFrames;
+    return shortPeriodRefused_ ? options_.fallbackFrames : options_.callbackFrames;
+}
+
+uint32_t SdlWaveOutput::openForPeriod(int frames) {
+    if (frames == options_.callbackFrames) {
+        // Asked with the size free to change, so the callback runs at the backend's true period;
+        // a backend that does not grant the short one gets the fallback, rebuffered.
+        const uint32_t device = openSdlDevice(frames, true);
+        if (device && obtainedFrames_ == frames)
+            return device;
+        if (device)
+            SDL_CloseAudioDevice(device);
+        shortPeriodRefused_ = true;
+        frames = options_.fallbackFrames;
+    }
+    return openSdlDevice(frames, false);
+}
+
+void SdlWaveOutput::runAtPeriod(int frames) {
+    paceStream_ = -1;
+    if (options_.manualDevice) {
+        obtainedFrames_ = frames;
+    } else {
+        if (sdlDevice_) {
+            SDL_CloseAudioDevice(
+                sdlDevice_); // waits for a running callback; the mixer keeps its voices
+            lock_->device = 0;
+        }
+        sdlDevice_ = openForPeriod(frames);
+        if (!sdlDevice_) {
+            obtainedFrames_ = 0;
+            return;
+        }
+        lock_->device = sdlDevice_;
+    }
+    if (obtainedFrames_ == options_.callbackFrames)
+        lateAtShortPeriod_ = lateCallbacks();
+    clock_.setPeriod(obtainedFrames_);
+    if (sdlDevice_)
+        SDL_PauseAudioDevice(sdlDevice_, 0);
+}
+
 bool SdlWaveOutput::ensureDevice() {
     if (tried_)
         return !silent_;
     tried_ = true;
     if (options_.manualDevice) {
-        obtainedFrames_ = options_.callbackFrames;
-        clock_.setPeriod(obtainedFrames_);
+        runAtPeriod(wantedFrames());
         return true;
     }
     if (!options_.driver.empty())
@@ -126,21 +170,9 @@ bool SdlWaveOutput::ensureDevice() {
     if (!options_.driver.empty())
         SDL_ResetHint(SDL_HINT_AUDIODRIVER);
     if (initialised) {
-        // Asked with the size free to change, so the callback runs at the backend's true
-        // period; a backend that does not grant the short one gets the fallback, rebuffered.
-        sdlDevice_ = openSdlDevice(options_.callbackFrames, true);
-        if (sdlDevice_ && obtainedFrames_ != options_.callbackFrames) {
-            SDL_CloseAudioDevice(sdlDevice_);
-            sdlDevice_ = 0;
-        }
-        if (!sdlDevice_)
-            sdlDevice_ = openSdlDevice(options_.fallbackFrames, false);
-        if (sdlDevice_) {
-            clock_.setPeriod(obtainedFrames_);
-            lock_->device = sdlDevice_;
-            SDL_PauseAudioDevice(sdlDevice_, 0);
+        runAtPeriod(wantedFrames());
+        if (sdlDevice_)
             return true;
-        }
     }
     qWarning("Tessal: no audio output (%s); sound goes on silently.", SDL_GetError());
     if (initialised)
@@ -149,23 +181,24 @@ bool SdlWaveOutput::ensureDevice() {
     return false;
 }
 
-void SdlWaveOutput::fallBackIfLate() {
+void SdlWaveOutput::followWantedPeriod() {
     // Three dry-outs: this machine cannot keep the short period.
-    if (!sdlDevice_ || obtainedFrames_ >= options_.fallbackFrames ||
-        lateCallbacks() - lateAtShortPeriod_ < 3)
+    if (obtainedFrames_ == options_.callbackFrames && lateCallbacks() - lateAtShortPeriod_ >= 3)
+        shortPeriodRefused_ = true;
+    const bool running = sdlDevice_ || (options_.manualDevice && tried_);
+    if (!running || obtainedFrames_ == wantedFrames())
         return;
-    SDL_CloseAudioDevice(sdlDevice_); // waits for a running callback; the mixer keeps its voices
-    lock_->device = 0;
-    paceStream_ = -1;
-    sdlDevice_ = openSdlDevice(options_.fallbackFrames, false);
-    if (!sdlDevice_) {
+    runAtPeriod(wantedFrames());
+    if (!sdlDevice_ && !options_.manualDevice)
         qWarning("Tessal: audio output lost (%s); sound goes on silently.", SDL_GetError());
-        obtainedFrames_ = 0;
-        return; // voices stay in the mixer, unheard; the clock keeps the time
-    }
-    clock_.setPeriod(obtainedFrames_);
-    lock_->device = sdlDevice_;
-    SDL_PauseAudioDevice(sdlDevice_, 0);
+}
+
+void SdlWaveOutput::setLowLatency(bool wanted) {
+    lowLatency_ = wanted;
+    // The keyer's first element must not wait for a reopen; the longer period waits for the
+    // next start of a run instead, so nothing sounding is stalled by it.
+    if (wanted)
+        followWantedPeriod();
 }
 
 SdlWaveOutput::Device* SdlWaveOutput::find(WaveHandle handle) {
@@ -245,7 +278,7 @@ WaveResult SdlWaveOutput::start(WaveHandle handle, WaveHeader* header, bool time
     device->durationUs = durationUs(header->sampleCount());
     // Reopening stalls the device; never in the middle of a run of listening characters.
     if (!timed || clock_.beginsRun())
-        fallBackIfLate();
+        followWantedPeriod();
     reapDrained();
     device->looping = header->looping();
     device->stopped = false;

@@ -14,7 +14,8 @@
 namespace tessal {
 
 // The production wave output: one SDL2 audio device (44100 Hz, signed 16-bit, mono, a callback of
-// `callbackFrames` samples) opened at the first open(), and a Mixer behind it; each open handle
+// `listeningFrames` samples, or of `callbackFrames` while the keyer's sound is on) opened at the
+// first open(), and a Mixer behind it; each open handle
 // is one voice. It behaves as SimWaveOutput does: a non-looping buffer is copied when written, a
 // looping one is read in place; reset and pause silence it at once; close refuses while it still
 // plays.
@@ -45,11 +46,16 @@ public:
         // SDL audio driver to use ("dummy", "pulseaudio", ...); empty: SDL's choice
         // (SDL_AUDIODRIVER or the first that works).
         std::string driver;
-        // Samples per callback [frames] asked for; 128 at 44100 Hz is 2.9 ms. A backend that
-        // grants another size gets `fallbackFrames` (SDL then rebuffers if need be), and so does
-        // one whose callbacks come late at the shorter period.
+        // Samples per callback [frames] while the keyer's sound is on (setLowLatency); 128 at
+        // 44100 Hz is 2.9 ms. A backend that grants another size gets `fallbackFrames` (SDL then
+        // rebuffers if need be), and so does one whose callbacks come late at the shorter period.
         int callbackFrames = 128;
         int fallbackFrames = 256;
+        // ... and otherwise (46 ms). Listening plays are timed a lead ahead, so a long period
+        // costs them nothing, while a sound server's buffer of a period or two runs dry whenever
+        // a loaded or virtual machine wakes the audio thread late; such wake-ups of 6 to 16 ms
+        // were seen even at real-time priority.
+        int listeningFrames = 2048;
         // Tests: no SDL device; the caller renders each block with renderBlock(), and the steady
         // clock of the callbacks and of the writes is this one (monotonic if empty).
         bool manualDevice = false;
@@ -67,6 +73,9 @@ public:
     WaveResult write(WaveHandle handle, WaveHeader* header) override;
     WaveResult writeTimed(WaveHandle handle, WaveHeader* header) override;
     void beginTimeline() override { clock_.beginRun(); }
+    // Opens the short period at once; the listening period returns at the next start of a run
+    // or the next untimed write.
+    void setLowLatency(bool wanted) override;
     WaveResult unprepare(WaveHandle handle, WaveHeader* header) override;
     WaveResult reset(WaveHandle handle) override;
     WaveResult pause(WaveHandle handle) override;
@@ -126,8 +135,15 @@ private:
     Device* loopingWith(const WaveHeader* header);
     // Opens SDL's device with a callback of `frames` samples; 0 when it fails.
     uint32_t openSdlDevice(int frames, bool allowOtherSize);
-    // At the longer period when callbacks came late at the shorter one.
-    void fallBackIfLate();
+    // The short period only where the backend grants it exactly, else the fallback.
+    uint32_t openForPeriod(int frames);
+    // (Re)opens the device at that period; the mixer keeps its voices and stream position.
+    void runAtPeriod(int frames);
+    // The period for what is wanted now: the listening one, the short one or its fallback.
+    int wantedFrames() const;
+    // Reopens at wantedFrames() if the device runs at another period; called only where a
+    // stall harms nothing (never within a run of listening characters).
+    void followWantedPeriod();
     bool stillPlaying(const Device& device) const;
     WaveResult start(WaveHandle handle, WaveHeader* header, bool timed);
     // Silences the device's play; one whose time is over but that still sounds plays out.
@@ -155,6 +171,8 @@ private:
     WaveHandle nextHandle_ = 1;
     uint32_t sdlDevice_ = 0;
     int obtainedFrames_ = 0;
+    bool lowLatency_ = false;
+    bool shortPeriodRefused_ = false; // not granted, or callbacks came late at it
     bool tried_ = false;
     bool silent_ = false;
 };

@@ -24,12 +24,14 @@ public:
     WaveResult setVolume(WaveHandle handle, uint32_t volume) override;
     void overwriteLooped(WaveHeader* header, const int16_t* samples, std::size_t count) override;
     bool silent() override { return silent_; }
+    void setLowLatency(bool wanted) override { lowLatency_ = wanted; }
 
     Tape& tape() { return tape_; }
     int openDevices() const { return int(devices_.size()); }
     int opensSoFar() const { return opens_; }
     bool isOpen(WaveHandle handle) const { return devices_.count(handle) != 0; }
     uint32_t volume(WaveHandle handle) const;
+    bool lowLatency() const { return lowLatency_; }
 
     // Failure injection: the next `count` calls of that kind fail.
     void failOpens(int count) { failOpens_ = count; }
@@ -59,6 +61,7 @@ private:
     int failPrepares_ = 0;
     int failWrites_ = 0;
     bool silent_ = false;
+    bool lowLatency_ = false;
 };
 
 } // namespace tessal

@@ -60,6 +60,9 @@ public:
     // The next writeTimed() begins a run of characters: an output with a sample clock takes its
     // timeline anew there (and may change its period, which it never does within a run).
     virtual void beginTimeline() {}
+    // The keyer's sound is on (or off again): an output that trades latency for safety against
+    // underruns keeps its shortest period meanwhile.
+    virtual void setLowLatency(bool wanted) { (void)wanted; }
     // StillPlaying while the device has not finished the header.
     virtual WaveResult unprepare(WaveHandle handle, WaveHeader* header) = 0;
     // Stops output at once and releases every queued header.

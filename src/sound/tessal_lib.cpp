@@ -151,8 +151,12 @@ void TessalLib::CloseKeyerDevice() {
 }
 
 void TessalLib::CheckKeyerOutput() {
-    if (platform_.wave().silent())
+    // Asked before the device is first tried, so it opens at the keyer's period straight away.
+    platform_.wave().setLowLatency(true);
+    if (platform_.wave().silent()) {
+        platform_.wave().setLowLatency(false);
         throw TessalError(kOpenFailed);
+    }
 }
 
 bool TessalLib::InitSidetone(int frequencyHz, int amplitude) {
@@ -200,9 +204,10 @@ void TessalLib::SidetoneOff() {
 }
 
 void TessalLib::CloseSidetone() {
+    WaveOutput& wave = platform_.wave();
+    wave.setLowLatency(false); // the stacking key's sound ends here too
     if (sidetoneDevice_ == 0)
         return;
-    WaveOutput& wave = platform_.wave();
     wave.pause(sidetoneDevice_);
     wave.reset(sidetoneDevice_);
     wave.unprepare(sidetoneDevice_, &sidetoneHeader_);

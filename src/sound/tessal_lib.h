@@ -37,12 +37,14 @@ public:
     void SidetoneOn();
     void SidetoneOff();
 
-    // Throws the failed-open error when the output has no device (it would only keep time
-    // silently); the keyer sound is then not ready.
+    // Asks the output for its shortest period (the keyer's sound is on); throws the failed-open
+    // error when the output has no device (it would only keep time silently), and the keyer
+    // sound is then not ready.
     void CheckKeyerOutput();
     // Queues the loop header on the sidetone device; throws "Failed to write wave data.".
     void StartSidetoneLoop();
-    // Pause, stop, unprepare and close the sidetone device.
+    // Pause, stop, unprepare and close the sidetone device; the keyer's sound is off, so the
+    // output may go back to its longer period.
     void CloseSidetone();
     // Stop, unprepare and close the keyer device once its sound has ended (the stacking key).
     void CloseKeyerDevice();

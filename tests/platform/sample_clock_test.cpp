@@ -36,13 +36,16 @@ struct Rig {
     std::vector<WaveHeader> headers = std::vector<WaveHeader>(16);
     std::vector<WaveHandle> handles;
 
-    explicit Rig(int frames) : wave(options(frames)) {
+    // One period for everything; or the trainer's own periods for listening and keying.
+    explicit Rig(int frames) : Rig(frames, frames) {}
+    Rig(int listeningFrames, int keyerFrames) : wave(options(listeningFrames, keyerFrames)) {
         wave.setClock([this] { return loop.logicalUs(); }, [this](int64_t t) { loop.settleAt(t); });
         EXPECT_FALSE(wave.silent()); // brings the device up, as the first open would
     }
-    SdlWaveOutput::Options options(int frames) {
+    SdlWaveOutput::Options options(int listeningFrames, int keyerFrames) {
         SdlWaveOutput::Options options;
-        options.callbackFrames = frames;
+        options.listeningFrames = listeningFrames;
+        options.callbackFrames = keyerFrames;
         options.manualDevice = true;
         options.steadyUs = [this] { return steadyUs; };
         return options;
@@ -173,6 +176,49 @@ TEST(SampleClockScheduling, CallbacksMoreThanTwoPeriodsBehindThePaceCountAsLate)
         }
         EXPECT_EQ(rig.wave.lateCallbacks(), c.late) << c.gaps.size() << " gaps";
     }
+}
+
+TEST(SampleClockScheduling, TheKeyersSoundHasTheShortPeriodAndListeningTheLongOneFromItsNextRun) {
+    const SdlWaveOutput::Options trainer;
+    Rig rig(trainer.listeningFrames, trainer.callbackFrames);
+    const int listening = trainer.listeningFrames;
+    ASSERT_EQ(rig.frames(), listening);
+    EXPECT_EQ(rig.wave.sampleClock().lead() % listening, 0);
+    EXPECT_GE(rig.wave.sampleClock().lead(), samplesIn(40'000));
+    rig.runDeviceUntil(kT0 + 50'000);
+    rig.wave.beginTimeline();
+    rig.playCharacter(kT0 + 100'000, 0);
+    rig.wave.setLowLatency(true); // at once, even within a run
+    EXPECT_EQ(rig.frames(), 128);
+    rig.playCharacter(kT0 + 200'000, 3'000);
+    rig.wave.setLowLatency(false);
+    rig.playCharacter(kT0 + 300'000, 0);
+    EXPECT_EQ(rig.frames(), 128) << "no reopen within a run";
+    rig.runDeviceUntil(kT0 + 500'000);
+    auto onsets = rig.onsets();
+    ASSERT_EQ(onsets.size(), 3u);
+    EXPECT_EQ(onsets[1] - onsets[0], samplesIn(100'000)) << "the switch moved a character";
+    EXPECT_EQ(onsets[2] - onsets[1], samplesIn(100'000));
+    rig.wave.beginTimeline();
+    rig.playCharacter(kT0 + 600'000, 0);
+    EXPECT_EQ(rig.frames(), listening);
+
+    // Three callbacks late at the short period: the keyer gets the fallback from then on.
+    rig.wave.setLowLatency(true);
+    ASSERT_EQ(rig.frames(), 128);
+    rig.runDeviceUntil(kT0 + 650'000);
+    for (int64_t stall = 1; stall <= 3; ++stall) {
+        rig.stalledUs += 10'000;
+        rig.runDeviceUntil(kT0 + 700'000 + stall * 100'000);
+    }
+    EXPECT_EQ(rig.frames(), 128) << "not while the keyer may be sounding";
+    rig.playCharacter(kT0 + 1'100'000, 0, false); // the keyer's next string
+    EXPECT_EQ(rig.frames(), 256);
+    rig.wave.setLowLatency(false);
+    rig.playCharacter(kT0 + 1'200'000, 0, false); // an untimed play, such as a beep
+    EXPECT_EQ(rig.frames(), listening);
+    rig.wave.setLowLatency(true);
+    EXPECT_EQ(rig.frames(), 256);
 }
 
 TEST(SampleClockScheduling, AChangeOfPeriodKeepsTheTimeline) {

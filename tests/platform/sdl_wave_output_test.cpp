@@ -185,19 +185,44 @@ TEST(SdlWaveOutput, AWorkingDeviceIsNotSilent) {
     EXPECT_FALSE(wave.silent());
 }
 
-TEST(SdlWaveOutput, TheShortCallbackIsAskedForFirstAndTheTimelineLeadsByWholePeriods) {
-    // The dummy driver grants any size; the trainer's own choice is the 128-sample period.
-    for (const int frames : {128, 256}) {
+TEST(SdlWaveOutput, ListeningHasTheLongPeriodAndTheKeyerTheShortOneLeadingByWholePeriods) {
+    // The dummy driver grants any size.
+    const int listening = SdlWaveOutput::Options{}.listeningFrames;
+    for (const int keyerFrames : {128, 256}) {
         SdlWaveOutput::Options options = dummyDriver();
-        options.callbackFrames = frames;
+        options.callbackFrames = keyerFrames;
         SdlWaveOutput wave(options);
         ASSERT_FALSE(wave.silent());
-        EXPECT_EQ(wave.callbackFrames(), frames);
-        EXPECT_EQ(wave.sampleClock().period(), frames);
-        EXPECT_EQ(wave.sampleClock().lead() % frames, 0);
-        EXPECT_LT(wave.sampleClock().lead() - frames, 44100 * 40 / 1000);
+        EXPECT_EQ(wave.callbackFrames(), listening);
+        wave.setLowLatency(true); // reopens the device at once
+        for (const int frames : {keyerFrames, listening}) {
+            EXPECT_EQ(wave.callbackFrames(), frames);
+            EXPECT_EQ(wave.sampleClock().period(), frames);
+            EXPECT_EQ(wave.sampleClock().lead() % frames, 0);
+            // The least whole number of periods, two at least, of at least 40 ms.
+            const int64_t lead = wave.sampleClock().lead();
+            EXPECT_GE(lead, 2 * frames);
+            EXPECT_GE(lead, 44100 * 40 / 1000);
+            EXPECT_TRUE(lead == 2 * frames || lead - frames < 44100 * 40 / 1000) << lead;
+            wave.setLowLatency(false);
+            WaveHandle handle = 0;
+            ASSERT_EQ(wave.open(&handle, WaveFormat{}), WaveResult::Ok);
+            std::vector<int16_t> click(64, 1000);
+            WaveHeader header{click.data(), uint32_t(click.size() * 2), 0, 0, false};
+            wave.prepare(handle, &header);
+            wave.beginTimeline();
+            ASSERT_EQ(wave.writeTimed(handle, &header), WaveResult::Ok);
+            wave.reset(handle);
+            wave.unprepare(handle, &header);
+            wave.close(handle);
+        }
+        EXPECT_EQ(wave.lateCallbacks(), 0);
     }
-    EXPECT_EQ(SdlWaveOutput::Options{}.callbackFrames, 128);
+    // Asked for before the first open, the keyer's period is the first the device opens with.
+    SdlWaveOutput wave(dummyDriver());
+    wave.setLowLatency(true);
+    ASSERT_FALSE(wave.silent());
+    EXPECT_EQ(wave.callbackFrames(), dummyDriver().callbackFrames);
 }
 
 } // namespace

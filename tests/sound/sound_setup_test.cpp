@@ -122,14 +122,17 @@ TEST(SoundSetup, SoundButtonSwitchesStatusMarkAndDevice) {
         QColor mark;
         int waveReady;
         int devices;
+        bool lowLatency; // the output keeps its shortest period for the keyer
     };
-    const Step steps[] = {{kReady, kYellow, -1, 1}, {kOff, kBlue, 0, 0}, {kReady, kYellow, -1, 1}};
+    const Step steps[] = {
+        {kReady, kYellow, -1, 1, true}, {kOff, kBlue, 0, 0, false}, {kReady, kYellow, -1, 1, true}};
     for (const Step& step : steps) {
         rig->SoundSetUpBtn->click();
         EXPECT_EQ(rig->statusText(2), step.status);
         EXPECT_EQ(rig->SoundSetUpBtn->mark(), step.mark);
         EXPECT_EQ(rig->WaveReady, step.waveReady);
         EXPECT_EQ(rig.sim.wave().openDevices(), step.devices);
+        EXPECT_EQ(rig.sim.wave().lowLatency(), step.lowLatency);
     }
 }
 
@@ -140,6 +143,10 @@ TEST(SoundSetup, StackingKeyGetsReadyWithoutASidetoneDevice) {
     EXPECT_EQ(rig->statusText(2), kReady);
     EXPECT_EQ(rig->WaveReady, -1);
     EXPECT_EQ(rig.sim.wave().opensSoFar(), 0);
+    // Its strings are keyed too: the output keeps the short period until the sound goes off.
+    EXPECT_TRUE(rig.sim.wave().lowLatency());
+    rig->SoundSetUpBtn->click();
+    EXPECT_FALSE(rig.sim.wave().lowLatency());
 }
 
 TEST(SoundSetup, TestButtonWithSoundOffDoesNothing) {
@@ -218,6 +225,7 @@ TEST(SoundSetup, WithoutAnAudioDeviceSoundOnShowsTheFailedOpenNotReady) {
         EXPECT_EQ(rig->statusText(2), kNotReady) << stackingKey;
         EXPECT_EQ(rig->SoundSetUpBtn->mark(), kBlue) << stackingKey;
         EXPECT_EQ(rig.sim.wave().openDevices(), 0) << stackingKey;
+        EXPECT_FALSE(rig.sim.wave().lowLatency()) << stackingKey;
     }
 }
 
