@@ -6,12 +6,17 @@
 // first, in ms. Also printed: the stream's rate by the steady clock (a driver whose clock is not
 // true, such as SDL's dummy, makes the stream figures meaningless), the callbacks that came late
 // enough to let the device run dry, how often the output re-anchored its timeline, and the CPU
-// the trainer used.
+// the trainer used. With a PulseAudio server's debug log, the underruns the server itself saw in
+// each run: the ground truth, for the server may run dry while every callback keeps its pace.
 //
-// Usage: bench_playback_accuracy [--quiet] [--rounds N] [--frames N] [text]
-//   --quiet: no CPU hogs; --rounds: plays every speed N times (default 2); --frames: the
-//   callback period asked for (default the trainer's)
-// SDL_AUDIODRIVER selects the device (e.g. pulseaudio on a null sink); target: at most 0.1 ms.
+// Usage: bench_playback_accuracy [--quiet] [--keyer] [--rounds N] [--frames N]
+//                                [--pulse-log FILE] [text]
+//   --quiet: no CPU hogs; --keyer: as with the keyer's sound on (the short period);
+//   --rounds: plays every speed N times (default 2); --frames: the callback period asked for
+//   (default the trainer's); --pulse-log: the server's log file (--log-level=debug; default
+//   $TESSAL_PULSE_LOG)
+// SDL_AUDIODRIVER selects the device (e.g. pulseaudio on a null sink, which
+// bench/with_pulse_null_sink.sh brings up); target: at most 0.1 ms and no underrun.
 #include "listening/speed_table.h"
 #include "platform/qt_platform.h"
 #include "sim_trainer.h"
@@ -27,6 +32,7 @@
 #include <functional>
 #include <memory>
 #include <sched.h>
+#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
@@ -125,6 +131,37 @@ void waitFor(const std::function<bool()>& done, int timeoutMs) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
+// Underruns in what a PulseAudio server appends to its debug log from now on.
+class ServerLog {
+public:
+    explicit ServerLog(std::string path) : path_(std::move(path)) { underrunsSinceLast(); }
+    bool enabled() const { return !path_.empty(); }
+    int underrunsSinceLast() {
+        if (path_.empty())
+            return 0;
+        std::FILE* file = std::fopen(path_.c_str(), "rb");
+        if (!file)
+            return 0;
+        std::fseek(file, 0, SEEK_END);
+        const long end = std::ftell(file);
+        std::fseek(file, offset_ <= end ? offset_ : 0, SEEK_SET);
+        int underruns = 0;
+        char line[1024];
+        while (std::fgets(line, sizeof line, file)) {
+            // "Implicit underrun of 'stream'" and "Underrun on 'stream', n bytes in queue."
+            if (std::strstr(line, "underrun of '") || std::strstr(line, "Underrun on '"))
+                ++underruns;
+        }
+        offset_ = std::ftell(file);
+        std::fclose(file);
+        return underruns;
+    }
+
+private:
+    std::string path_;
+    long offset_ = 0;
+};
+
 double deviationMs(const std::vector<int64_t>& heard, const std::vector<int64_t>& ideal) {
     int64_t largest = 0;
     for (std::size_t i = 0; i < heard.size(); ++i)
@@ -138,6 +175,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     bool quiet = false;
+    bool keyer = false;
+    std::string pulseLog = qEnvironmentVariable("TESSAL_PULSE_LOG").toStdString();
     int rounds = 2;
     tessal::SdlWaveOutput::Options audio;
     QString text = QStringLiteral("CQ CQ DE QX0ZZZ TEST");
@@ -146,8 +185,12 @@ int main(int argc, char** argv) {
             quiet = true;
         else if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc)
             rounds = std::max(1, std::atoi(argv[++i]));
+        else if (std::strcmp(argv[i], "--keyer") == 0)
+            keyer = true;
+        else if (std::strcmp(argv[i], "--pulse-log") == 0 && i + 1 < argc)
+            pulseLog = argv[++i];
         else if (std::strcmp(argv[i], "--frames") == 0 && i + 1 < argc)
-            audio.callbackFrames = std::max(16, std::atoi(argv[++i]));
+            audio.callbackFrames = audio.listeningFrames = std::max(16, std::atoi(argv[++i]));
         else
             text = QString::fromLocal8Bit(argv[i]);
     }
@@ -156,6 +199,7 @@ int main(int argc, char** argv) {
 
     tessal::QtPlatform platform(audio);
     tessal::SdlWaveOutput& wave = platform.wave();
+    wave.setLowLatency(keyer);
     auto finder = std::make_unique<OnsetFinder>();
     // Set before the device opens (with the first play).
     wave.mixer().setOnRendered([&](const int16_t* out, int n) { finder->feed(out, n); });
@@ -176,6 +220,8 @@ int main(int argc, char** argv) {
                 wave.callbackFrames(), 1000.0 * double(wave.sampleClock().lead()) / kRate,
                 quiet ? "no CPU hogs" : "two CPU hogs running");
 
+    ServerLog serverLog(pulseLog);
+    int serverUnderruns = 0;
     const CpuHogs hogs(quiet ? 0 : 2);
     double worstMs = 0.0;
     int incomplete = 0; // runs in which onsets were lost or added
@@ -203,6 +249,8 @@ int main(int argc, char** argv) {
             std::this_thread::sleep_for(std::chrono::milliseconds(50)); // nothing more comes
             const std::vector<int64_t> heard = finder->since(first);
             const double rateHz = double(samplesPlayed) / wall;
+            const int underruns = serverLog.underrunsSinceLast();
+            serverUnderruns += underruns;
             if (heard.size() != ideal.size() || heard.empty()) {
                 std::printf("%2d WPM: %zu onsets heard, %zu on the simulated tape\n", row.wpm,
                             heard.size(), ideal.size());
@@ -222,12 +270,16 @@ int main(int argc, char** argv) {
             }
             const double largestMs = deviationMs(heard, ideal);
             worstMs = std::max(worstMs, largestMs);
-            std::printf(
-                "%2d WPM: %3zu onsets, largest deviation %.3f ms; stream %.0f Hz by the "
-                "steady clock; %d re-anchors; %d late callbacks at %d samples; CPU %.2f "
-                "%% of one core over %.1f s\n",
-                row.wpm, heard.size(), largestMs, rateHz, wave.sampleClock().anchors() - anchors,
-                wave.lateCallbacks() - lateInRunBefore, periodInRun, 100.0 * cpu / wall, wall);
+            std::printf("%2d WPM: %3zu onsets, largest deviation %.3f ms; stream %.0f Hz by the "
+                        "steady clock; %d re-anchors; %d late callbacks at %d samples%s; CPU %.2f "
+                        "%% of one core over %.1f s\n",
+                        row.wpm, heard.size(), largestMs, rateHz,
+                        wave.sampleClock().anchors() - anchors,
+                        wave.lateCallbacks() - lateInRunBefore, periodInRun,
+                        serverLog.enabled()
+                            ? qPrintable(QStringLiteral("; %1 server underruns").arg(underruns))
+                            : "",
+                        100.0 * cpu / wall, wall);
         }
     }
     const int late = wave.lateCallbacks() - lateBefore;
@@ -237,5 +289,8 @@ int main(int argc, char** argv) {
                 worstMs, rounds * int(std::size(tessal::kSpeedRows)) - incomplete, incomplete, late,
                 wave.sampleClock().anchors() - anchorsBefore, wave.callbackFrames(),
                 hogs.running());
-    return incomplete == 0 && worstMs <= 0.1 && late == 0 ? 0 : 1;
+    if (serverLog.enabled())
+        std::printf("underruns the sound server saw in all runs: %d (target: none)\n",
+                    serverUnderruns);
+    return incomplete == 0 && worstMs <= 0.1 && late == 0 && serverUnderruns == 0 ? 0 : 1;
 }
