@@ -2,9 +2,11 @@
 
 #include "keyer/keyer_state.h"
 #include "listening/listening_state.h"
+#include "morse/conversion_state.h"
 #include "morse/dictionaries.h"
 #include "operation/operation_state.h"
 #include "platform/platform.h"
+#include "sound/sound_state.h"
 #include "sound/tessal_lib.h"
 
 #include <QLineEdit>
@@ -16,12 +18,9 @@
 #include <memory>
 #include <vector>
 
-class QAction;
 class QColor;
 class QComboBox;
 class QLabel;
-class QMenu;
-class QSlider;
 class QStackedWidget;
 
 namespace tessal {
@@ -33,12 +32,15 @@ class PortComboBox;
 // The main window and the trainer's one controller. Its methods are defined in the folder of the
 // subsystem they belong to; flags are ints with 0 = off and -1 = on, as the settings file stores
 // them. Members are grouped by subsystem, each group under one comment line; the data of the
-// talking mode, the text-file and free-string sources and the report panes, the keyer's and the
-// contact's live in their own folders' state structs.
+// conversion panel, the talking mode, the text-file and free-string sources and the report
+// panes, the sound setup's, the keyer's and the contact's live in their own folders' state
+// structs.
 class TTessalForm : public QWidget,
+                    public ConversionState,
                     public ListeningState,
                     public KeyerState,
-                    public OperationState {
+                    public OperationState,
+                    public SoundState {
     Q_OBJECT
 
 public:
@@ -163,17 +165,6 @@ public:
     void ConvEditKeyUp(int key);
     void CnvCLSBtnClick();
     void SoundPlayBtnClick();
-    int ConvMode = 0;
-    QString TestMorseCode;
-    QLabel* Label9 = nullptr;
-    TgdButton* Mode0Btn = nullptr;
-    TgdButton* Mode1Btn = nullptr;
-    TgdButton* Mode2Btn = nullptr;
-    QLineEdit* ConvEdit = nullptr;
-    TgdButton* CnvCLSBtn = nullptr;
-    TgdButton* ConvBtn = nullptr;
-    TgdButton* SoundPlayBtn = nullptr;
-    QLabel* ConvResultLabel = nullptr;
 
     // === sound setup
     void buildSoundSetupControls();
@@ -191,18 +182,6 @@ public:
     void ConvertBtnMouseUp();
     void SoundResetBtnON();
     void BeepTestBtnClick();
-    QComboBox* SoundSelectCBox1 = nullptr;
-    QComboBox* SoundSelectCBox2 = nullptr;
-    QSlider* ListeningVolTBar = nullptr;
-    QSlider* KeyVolTBar = nullptr;
-    TgdButton* SoundSetUpBtn = nullptr;
-    TgdButton* SoundTestBtn = nullptr;
-    QMenu* SoundPMenu = nullptr;
-    QAction* SoundPMenu1 = nullptr;
-    QAction* SoundTest1 = nullptr;
-    int Frequency1 = 1000, Frequency2 = 1000, SoundCode1 = 3, SoundCode2 = 3, Duration1 = 1000;
-    int Volume1 = 50, Volume2 = 50, Volume_1 = 15000, Volume_2 = 15000;
-    int WaveReady = 0;
 
     // === listening: sequencer
     int PlayText(const QString& text);
