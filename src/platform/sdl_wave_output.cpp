@@ -134,15 +134,15 @@ void SdlWaveOutput::runAtPeriod(int frames) {
     if (options_.manualDevice) {
         obtainedFrames_ = frames;
     } else {
+        // Closing waits for a running callback; the mixer keeps its voices and stream position.
         if (sdlDevice_) {
-            SDL_CloseAudioDevice(
-                sdlDevice_); // waits for a running callback; the mixer keeps its voices
+            SDL_CloseAudioDevice(sdlDevice_);
             lock_->device = 0;
         }
         sdlDevice_ = openForPeriod(frames);
         if (!sdlDevice_) {
             obtainedFrames_ = 0;
-            return;
+            return; // voices stay in the mixer, unheard; the clock keeps the time
         }
         lock_->device = sdlDevice_;
     }
