@@ -1,8 +1,9 @@
 #!/bin/sh
 # An independent CW decoder (multimon-ng's MORSE_CW) reads what tessal-render writes, at every
-# speed: each WAV is resampled to the decoder's 22050 Hz raw input with a second of silence after
-# it, and decoded with a fixed dit length of 0.8 dots (its automatic timing loses track where
-# the trainer's dashes are barely two dots long). Prints what it read and exits 1 on a mismatch.
+# speed: each WAV is read back through libsndfile (bench_audio_tool) as the decoder's 22050 Hz raw
+# input with a second of silence after it, and decoded with a fixed dit length of 0.8 dots (its
+# automatic timing loses track where the trainer's dashes are barely two dots long). Prints what
+# it read and exits 1 on a mismatch.
 # Usage: bench/cw_decode_check.sh [build dir] [text] [tone Hz]
 set -eu
 build="${1:-build}"
@@ -14,11 +15,7 @@ status=0
 for row in "10 80" "15 80" "20 70" "25 60" "30 55" "35 50"; do
     set -- $row
     "$build/tessal-render" --wpm "$1" --tone "$tone" --text "$text" -o "$work/r.wav" >/dev/null 2>&1
-    python3 -W ignore -c '
-import audioop, sys, wave
-w = wave.open(sys.argv[1])
-data, _ = audioop.ratecv(w.readframes(w.getnframes()), 2, 1, w.getframerate(), 22050, None)
-sys.stdout.buffer.write(data + bytes(2 * 22050))' "$work/r.wav" >"$work/r.raw"
+    { "$build/bench/bench_audio_tool" raw "$work/r.wav" && head -c 44100 /dev/zero; } >"$work/r.raw"
     dit=$(($2 * 8 / 10))
     read=$(multimon-ng -q -c -a MORSE_CW -d "$dit" -g "$dit" -y -t raw "$work/r.raw" 2>/dev/null |
         tr -d '\n' | tr -s ' ')
