@@ -8,6 +8,7 @@
 #include "keyer_bench_rig.h"
 #include "widgets/gd_button.h"
 
+#include <QInputDevice>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QWindow>
@@ -104,6 +105,9 @@ int main(int argc, char** argv) {
             window, new QKeyEvent(type, Qt::Key_Control, Qt::NoModifier, 37, 0xffe3, 0));
     };
 
+    // A key event made on another thread would create Qt's keyboard device there, away from its
+    // parent, the application.
+    QInputDevice::primaryKeyboard();
     std::vector<double> keyLatencies, lineLatencies;
     std::thread driver([&] {
         while (probe.callbacks.load() < 10)
